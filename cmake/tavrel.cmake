@@ -1,0 +1,35 @@
+# Helpers shared by the project's CMake files.
+
+# GoogleTest: the system package natively; built from Debian's sources for
+# the Windows build, where no prebuilt library exists.
+if(WIN32)
+  if(NOT TARGET gtest)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  endif()
+  set(TAVREL_GTEST_MAIN gtest_main)
+  set(TAVREL_GMOCK gmock)
+else()
+  find_package(GTest REQUIRED)
+  set(TAVREL_GTEST_MAIN GTest::gtest_main)
+  set(TAVREL_GMOCK GTest::gmock)
+endif()
+include(GoogleTest)
+
+# tavrel_add_test(NAME SOURCES... [LIBS libs...])
+# A GoogleTest program registered with CTest. In the Windows build CTest runs
+# it through the Wine runner (CMAKE_CROSSCOMPILING_EMULATOR).
+function(tavrel_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} ${TAVREL_GTEST_MAIN})
+  if(WIN32)
+    # One program per test run: Wine starts slowly, and the Windows-side tests
+    # share one prefix and one display.
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine TIMEOUT 600)
+  else()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+  endif()
+endfunction()

@@ -1,0 +1,15 @@
+#include "lookup/code_of.h"
+
+namespace tavrel {
+
+std::u16string CodeOf(const CharacterKey& key, const LookupChain& code_slices,
+                      NoCodePresenter& presenter) {
+  const std::u16string_view code = AskChain(code_slices, key);
+  if (code.empty()) {
+    presenter.ShowNoCode(NoCodeMessageText(key));
+    return {};
+  }
+  return std::u16string(code);
+}
+
+}  // namespace tavrel

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "lookup/lookup_chain.h"
+#include "lookup/no_code_message.h"
+
+namespace tavrel {
+
+// The code chain (module 简繁汉字编码): the key's two-letter code. When no code
+// slice holds the key, shows the no-code message, waits until it is closed and
+// returns the empty string.
+std::u16string CodeOf(const CharacterKey& key, const LookupChain& code_slices,
+                      NoCodePresenter& presenter);
+
+}  // namespace tavrel

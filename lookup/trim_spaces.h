@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string_view>
+
+namespace tavrel {
+
+// Removes U+0020 at both ends, as many as there are. A tab, an ideographic
+// space U+3000 and every other character stay.
+constexpr std::u16string_view TrimSpaces(std::u16string_view text) {
+  const std::size_t first = text.find_first_not_of(u' ');
+  if (first == std::u16string_view::npos) return {};
+  const std::size_t last = text.find_last_not_of(u' ');
+  return text.substr(first, last - first + 1);
+}
+
+}  // namespace tavrel

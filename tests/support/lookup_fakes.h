@@ -1,0 +1,49 @@
+// Stand-ins for what the driver needs from around it: small tables, code
+// pages and a presenter that records the no-code messages.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lookup/ansi_code_page.h"
+#include "lookup/lookup_chain.h"
+#include "lookup/no_code_message.h"
+
+namespace tavrel::testing {
+
+class RecordingPresenter final : public NoCodePresenter {
+ public:
+  void ShowNoCode(const std::u16string& text) override { texts.push_back(text); }
+  std::vector<std::u16string> texts;
+};
+
+class SilentPresenter final : public NoCodePresenter {
+ public:
+  void ShowNoCode(const std::u16string&) override {}
+};
+
+// A Western system code page: every code unit above 127 that is not Latin-1
+// converts to "?".
+class WesternCodePage final : public AnsiCodePage {
+ public:
+  std::int16_t AnsiValue(char16_t unit) const override {
+    return unit <= 0xFF ? static_cast<std::int16_t>(unit) : std::int16_t{'?'};
+  }
+};
+
+// A few rows of the real tables, enough for the driver's cases: 中 行 好 呵 with
+// their readings and codes, and 〇 U+3007, which has a code but no reading.
+std::u16string_view SmallReadingSlice(const CharacterKey& key);
+std::u16string_view SmallCodeSlice(const CharacterKey& key);
+
+inline constexpr std::array<TableSlice, 1> kSmallReadingPlaces{{{"SmallReadings", SmallReadingSlice}}};
+inline constexpr std::array<TableSlice, 1> kSmallCodePlaces{{{"SmallCodes", SmallCodeSlice}}};
+inline constexpr LookupChain kSmallReadingChain{kSmallReadingPlaces};
+inline constexpr LookupChain kSmallCodeChain{kSmallCodePlaces};
+
+// UTF-16 to UTF-8, for readable failure messages.
+std::string Utf8(std::u16string_view text);
+
+}  // namespace tavrel::testing
