@@ -17,6 +17,12 @@ else()
 endif()
 include(GoogleTest)
 
+# All Windows-side programs share one Wine prefix in the build tree.
+if(WIN32)
+  set(TAVREL_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tools/wine-run --prefix ${TAVREL_WINEPREFIX})
+endif()
+
 # tavrel_add_test(NAME SOURCES... [LIBS libs...])
 # A GoogleTest program registered with CTest. In the Windows build CTest runs
 # it through the Wine runner (CMAKE_CROSSCOMPILING_EMULATOR).

@@ -1,6 +1,6 @@
 // Feeds the driver arbitrary UTF-16 text with the real tables and checks what
 // must hold of every run: both lines trimmed, every plain character of the
-// input on both lines in input order, one message per looked-up character
+// input but spaces on both lines in input order, one message per looked-up character
 // without a code.
 #include <cstddef>
 #include <cstdint>
@@ -29,10 +29,12 @@ void Require(bool condition) {
 }
 
 // Whether the plain characters of the input appear on the line in their order.
+// Spaces are left out: a plain space can end up at an end of a line, where
+// the final trimming takes it away.
 bool HoldsPlainInOrder(std::u16string_view input, std::u16string_view line, const AnsiCodePage& page) {
   std::size_t at = 0;
   for (const char16_t unit : input) {
-    if (!IsPlain(page.AnsiValue(unit))) continue;
+    if (unit == u' ' || !IsPlain(page.AnsiValue(unit))) continue;
     at = line.find(unit, at);
     if (at == std::u16string_view::npos) return false;
     ++at;
