@@ -1,0 +1,199 @@
+#!/usr/bin/env python3
+"""Generates the code table's C++ sources from tables/codes/codes.txt.
+
+Usage: generate_code_table.py CODES_TXT OUTPUT_DIR
+
+Writes OUTPUT_DIR/code_slices.h (the nine code slices) and
+OUTPUT_DIR/code_slices.cpp (their constant data, the slices, the locator and
+CodeSlices()). The data file is checked first; on any fault the generator
+names the line, writes nothing and exits with status 1, which fails the build.
+
+The data file has one line per code, in ascending code order: the code, one
+space, then the characters that have the code, with nothing between them.
+"""
+
+import os
+import re
+import sys
+
+FIRST_IDEOGRAPH = 0x4E00
+LAST_IDEOGRAPH = 0x9FA5
+CODES = [a + b for a in "abcdefghijklmnopqrstuvwxyz" for b in "abcdefghijklmnopqrstuvwxyz" if a + b != "uz"]
+CODES_PER_SLICE = 80
+
+LINE = re.compile(r"([a-z][a-z]) (.+)")
+
+
+class DataError(Exception):
+    def __init__(self, line_number, message):
+        super().__init__(f"line {line_number}: {message}" if line_number else message)
+
+
+def parse(text):
+    """Reads the data file into (code, characters) groups, checking each line."""
+    if text and not text.endswith("\n"):
+        raise DataError(text.count("\n") + 1, "the last line has no line end")
+    lines = text.split("\n")[:-1] if text else []
+    groups = []
+    seen_at = {}  # character -> line number
+    for number, line in enumerate(lines, start=1):
+        match = LINE.fullmatch(line)
+        if not match:
+            raise DataError(number, f"not a code, one space and its characters: {line!r}")
+        code, characters = match.groups()
+        if number > len(CODES):
+            raise DataError(number, f"more than {len(CODES)} codes")
+        if code != CODES[number - 1]:
+            raise DataError(number, f'the code "{code}" stands where "{CODES[number - 1]}" belongs '
+                                    '(every pair "aa" to "zz" but "uz", ascending)')
+        for character in characters:
+            point = ord(character)
+            if point > 0xFFFF or 0xD800 <= point <= 0xDFFF or point < 0x80:
+                raise DataError(number, f"U+{point:04X} is not a character of one UTF-16 code unit "
+                                        "outside ASCII")
+            if character in seen_at:
+                raise DataError(number, f"U+{point:04X} {character} already stands on line {seen_at[character]}")
+            seen_at[character] = number
+        groups.append((code, characters))
+    if len(groups) != len(CODES):
+        raise DataError(0, f"{len(groups)} codes, expected {len(CODES)}")
+    missing = [p for p in range(FIRST_IDEOGRAPH, LAST_IDEOGRAPH + 1) if chr(p) not in seen_at]
+    if missing:
+        shown = ", ".join(f"U+{p:04X}" for p in missing[:10])
+        raise DataError(0, f"{len(missing)} ideographs have no code: {shown}")
+    return groups
+
+
+def slice_names(groups):
+    names = []
+    for start in range(0, len(groups), CODES_PER_SLICE):
+        run = groups[start:start + CODES_PER_SLICE]
+        names.append(f"CodeOf_{run[0][0].upper()}_{run[-1][0].upper()}")
+    return names
+
+
+def cpp_numbers(numbers, per_line=16):
+    lines = []
+    for i in range(0, len(numbers), per_line):
+        lines.append("    " + ", ".join(str(n) for n in numbers[i:i + per_line]) + ",")
+    return "\n".join(lines)
+
+
+def header(names):
+    declarations = "\n".join(f"std::u16string_view {name}(const CharacterKey& key);" for name in names)
+    return f"""// Generated from tables/codes/codes.txt by generate_code_table.py. Do not edit.
+#pragma once
+
+#include <string_view>
+
+#include "lookup/lookup_chain.h"
+
+namespace tavrel {{
+
+// The code slices in chain order. Each answers the code of a key it holds,
+// else the empty string; the answer points into constant data.
+{declarations}
+
+}}  // namespace tavrel
+"""
+
+
+def source(groups, names):
+    code_of = {}
+    for number, (_, characters) in enumerate(groups):
+        for character in characters:
+            code_of[ord(character)] = number
+    ideographs = [code_of[p] for p in range(FIRST_IDEOGRAPH, LAST_IDEOGRAPH + 1)]
+    further = sorted(p for p in code_of if not FIRST_IDEOGRAPH <= p <= LAST_IDEOGRAPH)
+    further_rows = "\n".join(f"    {{u'\\u{p:04X}', {code_of[p]}}},  // \"{groups[code_of[p]][0]}\"" for p in further)
+    code_text = "".join(code for code, _ in groups)
+    code_text_lines = "\n".join(f'    u"{code_text[i:i + 96]}"' for i in range(0, len(code_text), 96))
+    slices = "\n".join(
+        f"std::u16string_view {name}(const CharacterKey& key) {{ return kIndex.CodeInSlice(key, {place}); }}"
+        for place, name in enumerate(names))
+    places = "\n".join(f'    {{"{name}", {name}}},' for name in names)
+    return f"""// Generated from tables/codes/codes.txt by generate_code_table.py. Do not edit.
+#include "tables/codes/code_slices.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "tables/codes/code_index.h"
+#include "tables/codes/code_table.h"
+
+namespace tavrel {{
+namespace {{
+
+// The number of the code of every key from U+{FIRST_IDEOGRAPH:04X} to U+{LAST_IDEOGRAPH:04X}.
+constexpr std::array<std::uint16_t, {len(ideographs)}> kCodeOfIdeograph = {{{{
+{cpp_numbers(ideographs)}
+}}}};
+
+// The keys outside that range, ascending, with the number of their code.
+constexpr std::array<FurtherCodeKey, {len(further)}> kFurtherKeys = {{{{
+{further_rows}
+}}}};
+
+// The {len(groups)} codes in ascending order, two letters each.
+constexpr char16_t kCodeText[] =
+{code_text_lines};
+
+constexpr CodeIndex kIndex{{u'\\u{FIRST_IDEOGRAPH:04X}', kCodeOfIdeograph, kFurtherKeys,
+                          std::u16string_view(kCodeText, {len(code_text)}), {CODES_PER_SLICE}}};
+
+// What the locator answers for slice 0 to {len(names) - 1} and, last, for no slice. Handing
+// back a copy of a constant keeps the answer in whole registers; g++ builds an
+// optional in place through a partial store that stalls the load after it.
+constexpr std::array<std::optional<std::size_t>, {len(names) + 1}> kLocatorAnswers = {{{{{", ".join(str(i) for i in range(len(names)))}, std::nullopt}}}};
+
+std::optional<std::size_t> LocateCodeSlice(const CharacterKey& key) {{
+  const std::size_t slice = kIndex.SliceOf(key);
+  return kLocatorAnswers[slice == CodeIndex::kNoCode ? {len(names)} : slice];
+}}
+
+constexpr std::array<TableSlice, {len(names)}> kPlaces = {{{{
+{places}
+}}}};
+
+constexpr LookupChain kCodeChain{{kPlaces, LocateCodeSlice}};
+
+}}  // namespace
+
+{slices}
+
+const LookupChain& CodeSlices() {{ return kCodeChain; }}
+
+}}  // namespace tavrel
+"""
+
+
+def write(path, text):
+    with open(path, "w", encoding="utf-8", newline="\n") as out:
+        out.write(text)
+
+
+def main(argv):
+    if len(argv) != 3:
+        print(__doc__, file=sys.stderr)
+        return 2
+    data_path, output_dir = argv[1], argv[2]
+    try:
+        with open(data_path, encoding="utf-8", newline="") as data:
+            text = data.read()
+        groups = parse(text)
+    except UnicodeDecodeError as error:
+        print(f"{data_path}: not UTF-8: {error}", file=sys.stderr)
+        return 1
+    except DataError as error:
+        print(f"{data_path}: {error}", file=sys.stderr)
+        return 1
+    names = slice_names(groups)
+    os.makedirs(output_dir, exist_ok=True)
+    write(os.path.join(output_dir, "code_slices.h"), header(names))
+    write(os.path.join(output_dir, "code_slices.cpp"), source(groups, names))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))

@@ -1,0 +1,262 @@
+#!/usr/bin/env python3
+"""Generates the reading table's C++ sources from tables/pinyin/readings.txt.
+
+Usage: generate_reading_table.py READINGS_TXT OUTPUT_DIR
+
+Writes OUTPUT_DIR/reading_slices.h (the 36 reading slices) and
+OUTPUT_DIR/reading_slices.cpp (their constant data, the slices, the locator and
+ReadingSlices()). The data file is checked first; on any fault the generator
+names the line, writes nothing and exits with status 1, which fails the build.
+"""
+
+import os
+import re
+import sys
+
+FIRST_KEY = 0x4E00
+LAST_KEY = 0x9FA5
+SLICE_COUNT = 36
+LISTS_PER_SLICE = 100
+LISTS_IN_LAST_SLICE = 58
+
+SLICE_LINE = re.compile(r"slice (\S+) (\S+)")
+LIST_LINE = re.compile(r'- "([^"]*)": (.*)')
+READING_LIST = re.compile(r"[a-z]+( [a-z]+)*")
+PLACE = re.compile(r"[1-9][0-9]*")
+
+
+class DataError(Exception):
+    def __init__(self, line_number, message):
+        super().__init__(f"line {line_number}: {message}" if line_number else message)
+
+
+class Slice:
+    def __init__(self, place, name, line_number):
+        self.place = place
+        self.name = name
+        self.line_number = line_number
+        self.lists = []  # (reading list, characters) in table order
+
+
+def slice_name(first_list, last_list):
+    def word(reading_list):
+        first = reading_list.split(" ")[0]
+        return first[0].upper() + first[1:]
+
+    return f"PinyinOf_{word(first_list)}_{word(last_list)}"
+
+
+def parse(text):
+    """Reads the data file into slices, checking each line as it comes."""
+    slices = []
+    seen_at = {}  # key -> line number
+    previous_list = None
+    lines = text.split("\n")
+    if lines[-1] == "":
+        lines.pop()  # the end of the last line
+    for number, line in enumerate(lines, start=1):
+        if line.startswith("#"):
+            continue
+        match = SLICE_LINE.fullmatch(line)
+        if match:
+            place_text, name = match.groups()
+            if not PLACE.fullmatch(place_text):
+                raise DataError(number, f"the place {place_text!r} is not a number")
+            place = int(place_text)
+            if place != len(slices) + 1:
+                raise DataError(number, f"slice {name} has place {place}, expected {len(slices) + 1}")
+            slices.append(Slice(place, name, number))
+            continue
+        match = LIST_LINE.fullmatch(line)
+        if not match:
+            raise DataError(number, f"neither a comment, a slice line nor a reading list: {line!r}")
+        if not slices:
+            raise DataError(number, "a reading list before the first slice line")
+        reading_list, characters = match.groups()
+        if not READING_LIST.fullmatch(reading_list):
+            raise DataError(number, f'"{reading_list}" is not lowercase words separated by single spaces')
+        if previous_list is not None and not previous_list < reading_list:
+            raise DataError(number, f'"{reading_list}" does not sort after "{previous_list}"')
+        previous_list = reading_list
+        if not characters:
+            raise DataError(number, f'"{reading_list}" has no characters')
+        for character in characters:
+            code = ord(character)
+            if not FIRST_KEY <= code <= LAST_KEY:
+                raise DataError(number, f"U+{code:04X} lies outside U+{FIRST_KEY:04X}..U+{LAST_KEY:04X}")
+            if character in seen_at:
+                raise DataError(number, f"U+{code:04X} {character} already stands on line {seen_at[character]}")
+            seen_at[character] = number
+        slices[-1].lists.append((reading_list, characters))
+    return slices, seen_at
+
+
+def check_layout(slices, seen_at):
+    """Checks the cut into slices, their names and that every key is held."""
+    if len(slices) != SLICE_COUNT:
+        raise DataError(0, f"{len(slices)} slices, expected {SLICE_COUNT}")
+    for current in slices:
+        expected = LISTS_IN_LAST_SLICE if current.place == SLICE_COUNT else LISTS_PER_SLICE
+        if len(current.lists) != expected:
+            raise DataError(current.line_number,
+                            f"slice {current.name} holds {len(current.lists)} reading lists, expected {expected}")
+        name = slice_name(current.lists[0][0], current.lists[-1][0])
+        if current.name != name:
+            raise DataError(current.line_number,
+                            f"slice {current.name} should be named {name} after the first words of its "
+                            "first and last reading lists")
+    missing = [code for code in range(FIRST_KEY, LAST_KEY + 1) if chr(code) not in seen_at]
+    if missing:
+        shown = ", ".join(f"U+{code:04X}" for code in missing[:10])
+        raise DataError(0, f"{len(missing)} keys have no reading list: {shown}")
+
+
+def cpp_text_literal(text, width=96):
+    """A u"" literal over several source lines; the text is plain ASCII."""
+    pieces = [text[i:i + width] for i in range(0, len(text), width)] or [""]
+    return "\n".join(f'    u"{piece}"' for piece in pieces)
+
+
+def cpp_numbers(numbers, per_line=16):
+    lines = []
+    for i in range(0, len(numbers), per_line):
+        lines.append("    " + ", ".join(str(n) for n in numbers[i:i + per_line]) + ",")
+    return "\n".join(lines)
+
+
+def header_source(slices):
+    declarations = "\n".join(
+        f"std::u16string_view {s.name}(const CharacterKey& key);  // place {s.place}" for s in slices)
+    return f"""// Generated from tables/pinyin/readings.txt by generate_reading_table.py; do not edit.
+//
+// The reading slices of the PinyinTable (module HzPy), in chain order. Each
+// answers a key of exactly one code unit that it holds with that key's reading
+// list, and every other key with the empty string.
+#pragma once
+
+#include <string_view>
+
+#include "lookup/lookup_chain.h"
+
+namespace tavrel {{
+
+{declarations}
+
+}}  // namespace tavrel
+"""
+
+
+def table_source(slices):
+    lists = [entry for s in slices for entry in s.lists]
+    list_number = {}
+    for number, (_, characters) in enumerate(lists):
+        for character in characters:
+            list_number[character] = number
+    text = "".join(reading_list for reading_list, _ in lists)
+    starts = [0]
+    for reading_list, _ in lists:
+        starts.append(starts[-1] + len(reading_list))
+    if starts[-1] > 0xFFFF or len(lists) > 0xFFFF:
+        raise DataError(0, "the reading lists no longer fit 16-bit numbers")
+    list_of_key = [list_number[chr(code)] for code in range(FIRST_KEY, LAST_KEY + 1)]
+    slice_functions = "\n".join(
+        f"std::u16string_view {s.name}(const CharacterKey& key) {{ return kIndex.ReadingInSlice(key, {s.place - 1}); }}"
+        for s in slices)
+    places = "\n".join(f'    {{"{s.name}", {s.name}}},' for s in slices)
+    return f"""// Generated from tables/pinyin/readings.txt by generate_reading_table.py; do not edit.
+#include <array>
+#include <cstdint>
+
+#include "tables/pinyin/reading_index.h"
+#include "tables/pinyin/reading_slices.h"
+#include "tables/pinyin/reading_table.h"
+
+namespace tavrel {{
+namespace {{
+
+// The {len(lists)} reading lists in table order, written one after another.
+constexpr char16_t kReadingText[] =
+{cpp_text_literal(text)};
+
+// Reading list n is kReadingText[kListStart[n], kListStart[n + 1]).
+constexpr std::array<std::uint16_t, {len(starts)}> kListStart{{{{
+{cpp_numbers(starts)}
+}}}};
+
+// The number of the reading list of every key from U+{FIRST_KEY:04X} to U+{LAST_KEY:04X}.
+constexpr std::array<std::uint16_t, {len(list_of_key)}> kListOfKey{{{{
+{cpp_numbers(list_of_key)}
+}}}};
+
+constexpr ReadingIndex kIndex{{
+    .first_key = 0x{FIRST_KEY:04X},
+    .list_of_key = kListOfKey,
+    .list_start = kListStart,
+    .text = {{kReadingText, {len(text)}}},
+    .lists_per_slice = {LISTS_PER_SLICE},
+}};
+static_assert(kIndex.IsSound());
+
+std::optional<std::size_t> LocateReadingSlice(const CharacterKey& key) {{ return kIndex.SliceOf(key); }}
+
+}}  // namespace
+
+{slice_functions}
+
+namespace {{
+
+constexpr std::array<TableSlice, {len(slices)}> kPlaces{{{{
+{places}
+}}}};
+
+constexpr LookupChain kReadingChain{{kPlaces, LocateReadingSlice}};
+
+}}  // namespace
+
+const LookupChain& ReadingSlices() {{ return kReadingChain; }}
+
+}}  // namespace tavrel
+"""
+
+
+def write_if_changed(path, content):
+    try:
+        with open(path, encoding="utf-8") as existing:
+            if existing.read() == content:
+                return
+    except FileNotFoundError:
+        pass
+    temporary = path + ".tmp"
+    with open(temporary, "w", encoding="utf-8", newline="\n") as out:
+        out.write(content)
+    os.replace(temporary, path)
+
+
+def main(argv):
+    if len(argv) != 3:
+        print(__doc__.strip().split("\n\n")[1], file=sys.stderr)
+        return 2
+    data_path, output_dir = argv[1], argv[2]
+    try:
+        with open(data_path, encoding="utf-8", newline="") as data:
+            text = data.read()
+        if "\r" in text:
+            raise DataError(0, "carriage returns in the file; lines end with LF only")
+        slices, seen_at = parse(text)
+        check_layout(slices, seen_at)
+        header = header_source(slices)
+        source = table_source(slices)
+    except UnicodeDecodeError as error:
+        print(f"{data_path}: not UTF-8: {error}", file=sys.stderr)
+        return 1
+    except DataError as error:
+        print(f"{data_path}: {error}", file=sys.stderr)
+        return 1
+    os.makedirs(output_dir, exist_ok=True)
+    write_if_changed(os.path.join(output_dir, "reading_slices.h"), header)
+    write_if_changed(os.path.join(output_dir, "reading_slices.cpp"), source)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
