@@ -13,7 +13,7 @@ using namespace tavrel;
 
 class SilentPresenter final : public NoCodePresenter {
  public:
-  void ShowNoCode(const std::u16string&) override {}
+  void ShowNoCode(const CharacterKey&) override {}
 };
 
 // The first `per_slice` ideographs that each slice holds, slice by slice.
@@ -75,7 +75,7 @@ void BM_HoldingSliceEveryIdeograph(benchmark::State& state) {
   const std::vector<CharacterKey> keys = EveryIdeograph();
   const LookupChain& chain = CodeSlices();
   std::vector<SliceLookup> holders;
-  for (const CharacterKey& key : keys) holders.push_back(chain.places[*chain.locate(key)].lookup);
+  for (const CharacterKey& key : keys) holders.push_back(chain.places[chain.locate(key)].lookup);
   for (auto _ : state)
     for (std::size_t i = 0; i < keys.size(); ++i) benchmark::DoNotOptimize(holders[i](keys[i]));
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(keys.size()));

@@ -12,7 +12,7 @@ using namespace tavrel;
 
 class SilentPresenter final : public NoCodePresenter {
  public:
-  void ShowNoCode(const std::u16string&) override {}
+  void ShowNoCode(const CharacterKey&) override {}
 };
 
 void RunDriver(benchmark::State& state, const std::u16string& input) {

@@ -27,7 +27,7 @@ std::vector<CharacterKey> OneCharacterOfEveryPlace(bool short_reading) {
   const LookupChain& chain = ReadingSlices();
   std::vector<CharacterKey> keys(chain.places.size());
   for (const CharacterKey& key : AllCharacters()) {
-    const std::size_t place = *chain.locate(key);
+    const std::size_t place = chain.locate(key);
     const bool fits = AskChain(chain, key).size() <= kSmallString;
     if (keys[place].empty() && fits == short_reading) keys[place] = key;
   }

@@ -2,14 +2,11 @@
 
 namespace tavrel {
 
-std::u16string CodeOf(const CharacterKey& key, const LookupChain& code_slices,
-                      NoCodePresenter& presenter) {
+std::u16string_view CodeOf(const CharacterKey& key, const LookupChain& code_slices,
+                           NoCodePresenter& presenter) {
   const std::u16string_view code = AskChain(code_slices, key);
-  if (code.empty()) {
-    presenter.ShowNoCode(NoCodeMessageText(key));
-    return {};
-  }
-  return std::u16string(code);
+  if (code.empty()) presenter.ShowNoCode(key);
+  return code;
 }
 
 }  // namespace tavrel

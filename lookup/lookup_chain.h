@@ -8,7 +8,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,10 +27,11 @@ struct TableSlice {
   SliceLookup lookup;  // null while the slice is not built: its place is skipped
 };
 
-// Which place of a chain holds a key, as the table's own index knows it, or
-// no place at all. Slices at earlier places cannot hold the key, so asking
-// them changes no answer; the chain starts at the located place instead.
-using SliceLocator = std::optional<std::size_t> (*)(const CharacterKey& key);
+// Which place of a chain holds a key, as the table's own index knows it (0
+// for place 1), or kNoPlace. Slices at earlier places cannot hold the key, so
+// asking them changes no answer; the chain starts at the located place instead.
+using SliceLocator = std::size_t (*)(const CharacterKey& key);
+inline constexpr std::size_t kNoPlace = static_cast<std::size_t>(-1);
 
 struct LookupChain {
   std::span<const TableSlice> places;  // place 1 is places[0]
@@ -40,6 +40,19 @@ struct LookupChain {
 
 // Asks the places of a chain in order and returns the first answer that is
 // not empty, or the empty string when no place holds the key.
-std::u16string_view AskChain(const LookupChain& chain, const CharacterKey& key);
+inline std::u16string_view AskChain(const LookupChain& chain, const CharacterKey& key) {
+  std::size_t place = 0;
+  if (chain.locate != nullptr) {
+    place = chain.locate(key);
+    if (place == kNoPlace) return {};
+  }
+  for (; place < chain.places.size(); ++place) {
+    const SliceLookup lookup = chain.places[place].lookup;
+    if (lookup == nullptr) continue;
+    const std::u16string_view answer = lookup(key);
+    if (!answer.empty()) return answer;
+  }
+  return {};
+}
 
 }  // namespace tavrel

@@ -6,12 +6,13 @@
 
 namespace tavrel {
 
-// Shows the message that a character has no code and returns once the user
-// has closed it. On Windows a modal message box; in tests a recorder.
+// Shows the message that a key has no code, NoCodeMessageText(key), and
+// returns once the user has closed it. On Windows a modal message box; in
+// tests a recorder.
 class NoCodePresenter {
  public:
   virtual ~NoCodePresenter() = default;
-  virtual void ShowNoCode(const std::u16string& text) = 0;
+  virtual void ShowNoCode(const CharacterKey& key) = 0;
 };
 
 // "无法给 " + key + " 编码", the key as it stands, whatever its length.

@@ -2,10 +2,9 @@
 
 namespace tavrel {
 
-std::u16string PinyinOf(const CharacterKey& key, const LookupChain& reading_slices) {
+std::u16string_view PinyinOf(const CharacterKey& key, const LookupChain& reading_slices) {
   const std::u16string_view reading = AskChain(reading_slices, key);
-  if (reading.empty()) return key;
-  return std::u16string(reading);
+  return reading.empty() ? std::u16string_view(key) : reading;
 }
 
 }  // namespace tavrel

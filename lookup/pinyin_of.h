@@ -1,13 +1,17 @@
 #pragma once
 
-#include <string>
+#include <string_view>
 
 #include "lookup/lookup_chain.h"
 
 namespace tavrel {
 
-// The reading chain (module HzPy): the key's reading list, or a copy of the
-// key itself when no reading slice holds it. Never empty for a non-empty key.
-std::u16string PinyinOf(const CharacterKey& key, const LookupChain& reading_slices);
+// The reading chain (module HzPy): the key's reading list, or the key itself
+// when no reading slice holds it. Never empty for a non-empty key.
+//
+// The answer views either the table's constant data or the key, so the key
+// must outlive it; a temporary key is refused at compile time.
+std::u16string_view PinyinOf(const CharacterKey& key, const LookupChain& reading_slices);
+std::u16string_view PinyinOf(CharacterKey&& key, const LookupChain& reading_slices) = delete;
 
 }  // namespace tavrel

@@ -9,11 +9,16 @@ namespace {
 
 // A reading of two or more words shows its first word alone and the others in
 // parentheses: "hang heng xing" becomes "hang(heng xing)".
-void ParenthesizeAfterFirstWord(std::u16string& reading) {
+void AppendParenthesized(std::u16string& line, std::u16string_view reading) {
   const std::size_t space = reading.find(u' ');
-  if (space == std::u16string::npos) return;
-  reading[space] = u'(';
-  reading.push_back(u')');
+  if (space == std::u16string_view::npos) {
+    line += reading;
+    return;
+  }
+  line += reading.substr(0, space);
+  line += u'(';
+  line += reading.substr(space + 1);
+  line += u')';
 }
 
 }  // namespace
@@ -32,10 +37,11 @@ LookupLines BuildLookupLines(std::u16string_view input, const LookupServices& se
       continue;
     }
 
-    std::u16string reading = PinyinOf(CharacterKey(1, unit), services.reading_slices);
-    const std::u16string code =
-        CodeOf(CharacterKey(1, unit), services.code_slices, services.no_code);
-    ParenthesizeAfterFirstWord(reading);
+    // Each chain gets a fresh key of its own.
+    const CharacterKey reading_key(1, unit);
+    const std::u16string_view reading = PinyinOf(reading_key, services.reading_slices);
+    const CharacterKey code_key(1, unit);
+    const std::u16string_view code = CodeOf(code_key, services.code_slices, services.no_code);
 
     code_line += code;
     code_line += u' ';
@@ -43,7 +49,7 @@ LookupLines BuildLookupLines(std::u16string_view input, const LookupServices& se
       after_plain_run = false;
       reading_line += u' ';
     }
-    reading_line += reading;
+    AppendParenthesized(reading_line, reading);
     reading_line += u' ';
   }
 

@@ -2,7 +2,8 @@
 
 namespace tavrel::win32 {
 
-void MessageBoxPresenter::ShowNoCode(const std::u16string& text) {
+void MessageBoxPresenter::ShowNoCode(const CharacterKey& key) {
+  const std::u16string text = NoCodeMessageText(key);
   const std::wstring wide(text.begin(), text.end());
   MessageBoxW(owner_, wide.c_str(), kApplicationTitle, MB_OK | MB_APPLMODAL);
 }

@@ -15,7 +15,7 @@ class MessageBoxPresenter final : public NoCodePresenter {
  public:
   explicit MessageBoxPresenter(HWND owner = nullptr) : owner_(owner) {}
   void SetOwner(HWND owner) { owner_ = owner; }
-  void ShowNoCode(const std::u16string& text) override;
+  void ShowNoCode(const CharacterKey& key) override;
 
  private:
   HWND owner_;

@@ -117,7 +117,6 @@ def source(groups, names):
 
 #include <array>
 #include <cstdint>
-#include <optional>
 
 #include "tables/codes/code_index.h"
 #include "tables/codes/code_table.h"
@@ -142,14 +141,9 @@ constexpr char16_t kCodeText[] =
 constexpr CodeIndex kIndex{{u'\\u{FIRST_IDEOGRAPH:04X}', kCodeOfIdeograph, kFurtherKeys,
                           std::u16string_view(kCodeText, {len(code_text)}), {CODES_PER_SLICE}}};
 
-// What the locator answers for slice 0 to {len(names) - 1} and, last, for no slice. Handing
-// back a copy of a constant keeps the answer in whole registers; g++ builds an
-// optional in place through a partial store that stalls the load after it.
-constexpr std::array<std::optional<std::size_t>, {len(names) + 1}> kLocatorAnswers = {{{{{", ".join(str(i) for i in range(len(names)))}, std::nullopt}}}};
-
-std::optional<std::size_t> LocateCodeSlice(const CharacterKey& key) {{
+std::size_t LocateCodeSlice(const CharacterKey& key) {{
   const std::size_t slice = kIndex.SliceOf(key);
-  return kLocatorAnswers[slice == CodeIndex::kNoCode ? {len(names)} : slice];
+  return slice == CodeIndex::kNoCode ? kNoPlace : slice;
 }}
 
 constexpr std::array<TableSlice, {len(names)}> kPlaces = {{{{

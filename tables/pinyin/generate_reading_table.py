@@ -197,7 +197,7 @@ constexpr ReadingIndex kIndex{{
 }};
 static_assert(kIndex.IsSound());
 
-std::optional<std::size_t> LocateReadingSlice(const CharacterKey& key) {{ return kIndex.SliceOf(key); }}
+std::size_t LocateReadingSlice(const CharacterKey& key) {{ return kIndex.SliceOf(key); }}
 
 }}  // namespace
 

@@ -8,7 +8,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
-#include <optional>
 #include <span>
 #include <string_view>
 
@@ -37,10 +36,10 @@ struct ReadingIndex {
     return text.substr(list_start[list], list_start[list + 1] - list_start[list]);
   }
 
-  // The slice (0 for place 1) that holds the key, or none.
-  constexpr std::optional<std::size_t> SliceOf(const CharacterKey& key) const {
+  // The slice (0 for place 1) that holds the key, or kNoPlace.
+  constexpr std::size_t SliceOf(const CharacterKey& key) const {
     const std::size_t list = ListNumber(key);
-    if (list == kNoList) return std::nullopt;
+    if (list == kNoList) return kNoPlace;
     return list / lists_per_slice;
   }
 

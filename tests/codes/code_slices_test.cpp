@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cstdio>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,7 +17,7 @@
 namespace tavrel::testing {
 namespace {
 
-constexpr std::size_t kNoPlace = 99;
+constexpr std::size_t kNoSlice = 99;  // for ExpectOnlySliceAnswers: no slice holds the key
 
 struct NamedSlice {
   const char* name;
@@ -47,7 +46,7 @@ std::string Shown(const std::u16string& key) {
   return shown.empty() ? "the empty string" : shown;
 }
 
-// Asks every slice directly; the slice at `place` (0-based, kNoPlace for
+// Asks every slice directly; the slice at `place` (0-based, kNoSlice for
 // none) must answer `code`, every other slice the empty string.
 void ExpectOnlySliceAnswers(const CharacterKey& key, std::size_t place, std::u16string_view code) {
   for (std::size_t i = 0; i < kSlices.size(); ++i) {
@@ -82,7 +81,7 @@ TEST(CodeSlices, EveryKeyOfTheDataIsHeldByTheSliceOfItsCode) {
     for (const char16_t character : groups[number].characters) {
       const CharacterKey key(1, character);
       ExpectOnlySliceAnswers(key, number / 80, code);
-      EXPECT_EQ(CodeSlices().locate(key), std::optional<std::size_t>(number / 80)) << Shown(key);
+      EXPECT_EQ(CodeSlices().locate(key), number / 80) << Shown(key);
       EXPECT_EQ(Utf8(CodeOf(key, CodeSlices(), presenter)), Utf8(code)) << Shown(key);
     }
   }
@@ -92,7 +91,7 @@ TEST(CodeSlices, EveryKeyOfTheDataIsHeldByTheSliceOfItsCode) {
 TEST(CodeSlices, NoIdeographRaisesTheNoCodeMessage) {
   RecordingPresenter presenter;
   for (char16_t c = u'\u4E00'; c <= u'\u9FA5'; ++c) {
-    const std::u16string code = CodeOf(CharacterKey(1, c), CodeSlices(), presenter);
+    const std::u16string code(CodeOf(CharacterKey(1, c), CodeSlices(), presenter));
     ASSERT_EQ(code.size(), 2u) << Shown(CharacterKey(1, c));
     EXPECT_TRUE(code[0] >= u'a' && code[0] <= u'z' && code[1] >= u'a' && code[1] <= u'z');
     EXPECT_NE(code, u"uz");
@@ -164,8 +163,8 @@ class CodeSliceMisses : public ::testing::TestWithParam<MissCase> {};
 
 TEST_P(CodeSliceMisses, AreHeldByNoSliceAndRaiseTheMessage) {
   const CharacterKey& key = GetParam().key;
-  ExpectOnlySliceAnswers(key, kNoPlace, u"");
-  EXPECT_EQ(CodeSlices().locate(key), std::nullopt);
+  ExpectOnlySliceAnswers(key, kNoSlice, u"");
+  EXPECT_EQ(CodeSlices().locate(key), kNoPlace);
   RecordingPresenter presenter;
   EXPECT_EQ(CodeOf(key, CodeSlices(), presenter), u"");
   ASSERT_EQ(presenter.texts.size(), 1u);

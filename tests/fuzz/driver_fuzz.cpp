@@ -20,7 +20,7 @@ using namespace tavrel;
 
 class CountingPresenter final : public NoCodePresenter {
  public:
-  void ShowNoCode(const std::u16string&) override { ++count; }
+  void ShowNoCode(const CharacterKey&) override { ++count; }
   std::size_t count = 0;
 };
 

@@ -60,17 +60,18 @@ TEST_F(ChainTest, AsksInPlaceOrderSkipsUnbuiltPlacesAndStopsAtTheFirstAnswer) {
 }
 
 TEST_F(ChainTest, ALocatedPlaceIsWhereTheChainStarts) {
-  const SliceLocator locate = [](const CharacterKey& key) -> std::optional<std::size_t> {
-    if (key == u"c") return 3;
-    return std::nullopt;
+  const SliceLocator locate = [](const CharacterKey& key) -> std::size_t {
+    return key == u"c" ? 3 : kNoPlace;
   };
   const LookupChain chain{kPlaces, locate};
 
-  EXPECT_EQ(PinyinOf(u"c", chain), u"value c");
+  const CharacterKey held = u"c";
+  EXPECT_EQ(PinyinOf(held, chain), u"value c");
   EXPECT_EQ(g_calls, std::vector<std::string>{"c"});
 
   g_calls.clear();
-  EXPECT_EQ(PinyinOf(u"x", chain), u"x");
+  const CharacterKey missed = u"x";
+  EXPECT_EQ(PinyinOf(missed, chain), u"x");
   EXPECT_TRUE(g_calls.empty());
 }
 
@@ -90,7 +91,8 @@ TEST_F(ChainTest, CodeOfShowsTheMessageOnlyWhenEveryPlaceMisses) {
 TEST_F(ChainTest, AChainWithoutSlicesAnswersEveryKeyAsAMiss) {
   const std::array<TableSlice, 2> unbuilt{{{"one", nullptr}, {"two", nullptr}}};
   RecordingPresenter presenter;
-  EXPECT_EQ(PinyinOf(u"中", LookupChain{unbuilt}), u"中");
+  const CharacterKey key = u"中";
+  EXPECT_EQ(PinyinOf(key, LookupChain{unbuilt}), u"中");
   EXPECT_EQ(CodeOf(u"中", LookupChain{unbuilt}, presenter), u"");
   EXPECT_EQ(presenter.texts, std::vector<std::u16string>{u"无法给 中 编码"});
 }

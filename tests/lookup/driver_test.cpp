@@ -57,8 +57,8 @@ class RecordingBoxes final : public LookupBoxes {
 class PeekingPresenter final : public NoCodePresenter {
  public:
   explicit PeekingPresenter(RecordingBoxes& boxes) : boxes_(boxes) {}
-  void ShowNoCode(const std::u16string& text) override {
-    boxes_.events.push_back(u"message " + text + u" over " + boxes_.text2 + u" / " + boxes_.text3);
+  void ShowNoCode(const CharacterKey& key) override {
+    boxes_.events.push_back(u"message " + NoCodeMessageText(key) + u" over " + boxes_.text2 + u" / " + boxes_.text3);
   }
 
  private:

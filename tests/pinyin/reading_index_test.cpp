@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 
 #include "tables/pinyin/reading_index.h"
 
@@ -25,7 +24,7 @@ constexpr ReadingIndex kIndex{
 
 // The index is usable in constant expressions, so the table needs nothing built at start.
 static_assert(kIndex.ReadingInSlice(u"\u0101", 0) == u"a");
-static_assert(kIndex.SliceOf(u"\u0100") == std::optional<std::size_t>(2));
+static_assert(kIndex.SliceOf(u"\u0100") == 2);
 
 TEST(ReadingIndex, ReadingListsAreCutFromTheTextAtTheirStarts) {
   const char16_t* expected[] = {u"a", u"a b", u"bc", u"d", u"d e"};
@@ -35,7 +34,7 @@ TEST(ReadingIndex, ReadingListsAreCutFromTheTextAtTheirStarts) {
 TEST(ReadingIndex, AKeyIsHeldByTheSliceOfItsListOnly) {
   struct Case {
     CharacterKey key;
-    std::optional<std::size_t> slice;
+    std::size_t slice;  // kNoPlace: none
     const char16_t* reading_list;  // from that slice
   };
   const Case cases[] = {
@@ -44,13 +43,13 @@ TEST(ReadingIndex, AKeyIsHeldByTheSliceOfItsListOnly) {
       {u"\u0102", 1, u"d"},
       {u"\u0103", 0, u"a b"},
       {u"\u0104", 1, u"bc"},   // the last key
-      {u"\u00FF", std::nullopt, u""},  // just below the first key
-      {u"\u0105", std::nullopt, u""},  // just past the last
-      {CharacterKey(1, char16_t{0}), std::nullopt, u""},
-      {u"\uFFFF", std::nullopt, u""},
-      {u"", std::nullopt, u""},
-      {u"\u0101\u0101", std::nullopt, u""},  // two held units are no key of one unit
-      {CharacterKey{u'\u0101', u'\0'}, std::nullopt, u""},
+      {u"\u00FF", kNoPlace, u""},  // just below the first key
+      {u"\u0105", kNoPlace, u""},  // just past the last
+      {CharacterKey(1, char16_t{0}), kNoPlace, u""},
+      {u"\uFFFF", kNoPlace, u""},
+      {u"", kNoPlace, u""},
+      {u"\u0101\u0101", kNoPlace, u""},  // two held units are no key of one unit
+      {CharacterKey{u'\u0101', u'\0'}, kNoPlace, u""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << "key of " << c.key.size() << " units, first "

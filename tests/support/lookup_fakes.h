@@ -15,13 +15,13 @@ namespace tavrel::testing {
 
 class RecordingPresenter final : public NoCodePresenter {
  public:
-  void ShowNoCode(const std::u16string& text) override { texts.push_back(text); }
+  void ShowNoCode(const CharacterKey& key) override { texts.push_back(NoCodeMessageText(key)); }
   std::vector<std::u16string> texts;
 };
 
 class SilentPresenter final : public NoCodePresenter {
  public:
-  void ShowNoCode(const std::u16string&) override {}
+  void ShowNoCode(const CharacterKey&) override {}
 };
 
 // A Western system code page: every code unit above 127 that is not Latin-1

@@ -56,7 +56,7 @@ TEST(MessageBoxPresenter, ShowsTheNoCodeMessageWithOkOnlyAndNoIcon) {
   std::atomic<bool> returned{false};
   std::thread shower([&] {
     MessageBoxPresenter presenter;
-    presenter.ShowNoCode(u"无法给 ， 编码");
+    presenter.ShowNoCode(u"，");
     returned = true;
   });
   const SeenBox seen = ReadAndCloseMessageBox();
