@@ -1,0 +1,180 @@
+// What Vesktal.exe carries besides its code, read back from the built file:
+// the kind of executable, the version resource and the program icon.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "program_paths.h"
+
+namespace vesktal::testing {
+namespace {
+
+std::vector<char> FileBytes(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::vector<char> bytes(GetFileSize(file, nullptr));
+  DWORD read = 0;
+  ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+  CloseHandle(file);
+  bytes.resize(read);
+  return bytes;
+}
+
+TEST(VesktalProgramFrame, IsA32BitGraphicalProgram) {
+  const std::vector<char> bytes = FileBytes(VesktalExe());
+  ASSERT_GE(bytes.size(), sizeof(IMAGE_DOS_HEADER));
+  IMAGE_DOS_HEADER dos;
+  std::memcpy(&dos, bytes.data(), sizeof dos);
+  ASSERT_EQ(dos.e_magic, IMAGE_DOS_SIGNATURE);
+  ASSERT_GE(bytes.size(), dos.e_lfanew + sizeof(IMAGE_NT_HEADERS32));
+  IMAGE_NT_HEADERS32 nt;
+  std::memcpy(&nt, bytes.data() + dos.e_lfanew, sizeof nt);
+  EXPECT_EQ(nt.Signature, IMAGE_NT_SIGNATURE);
+  EXPECT_EQ(nt.FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
+  EXPECT_EQ(nt.OptionalHeader.Magic, IMAGE_NT_OPTIONAL_HDR32_MAGIC);
+  EXPECT_EQ(nt.OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+}
+
+class VesktalVersion : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::wstring exe = VesktalExe();
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeW(exe.c_str(), &handle);
+    ASSERT_GT(size, 0u);
+    data_.resize(size);
+    ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, size, data_.data()));
+  }
+
+  std::wstring String(const std::wstring& block, const wchar_t* field) {
+    void* value = nullptr;
+    UINT length = 0;
+    const std::wstring path = L"\\StringFileInfo\\" + block + L"\\" + field;
+    if (!VerQueryValueW(data_.data(), path.c_str(), &value, &length) || value == nullptr) return L"(none)";
+    return static_cast<const wchar_t*>(value);
+  }
+
+  std::vector<char> data_;
+};
+
+TEST_F(VesktalVersion, FixedPartIsVersion1OfAnApplicationFor32BitWindows) {
+  void* value = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueW(data_.data(), L"\\", &value, &length));
+  ASSERT_EQ(length, sizeof(VS_FIXEDFILEINFO));
+  const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
+  EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+  EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+  EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+  EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+  EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+  EXPECT_EQ(fixed->dwFileFlags, 0u);
+  EXPECT_EQ(fixed->dwFileOS, static_cast<DWORD>(VOS__WINDOWS32));
+  EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+}
+
+TEST_F(VesktalVersion, OneTranslationChinesePrcUtf16) {
+  void* value = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueW(data_.data(), L"\\VarFileInfo\\Translation", &value, &length));
+  ASSERT_EQ(length, 4u);
+  const auto* pair = static_cast<const WORD*>(value);
+  EXPECT_EQ(pair[0], 2052);
+  EXPECT_EQ(pair[1], 1200);
+}
+
+TEST_F(VesktalVersion, StringFields) {
+  struct Field {
+    const wchar_t* name;
+    const wchar_t* value;
+  };
+  const Field fields[] = {
+      {L"CompanyName", L"Vesktal developers"}, {L"ProductName", L"Ombrik输入法"},
+      {L"FileVersion", L"1.00"},               {L"ProductVersion", L"1.00"},
+      {L"InternalName", L"Vesktal"},           {L"OriginalFilename", L"Vesktal.exe"},
+  };
+  for (const Field& field : fields) {
+    EXPECT_EQ(String(L"080404b0", field.name), field.value)
+        << std::string(field.name, field.name + wcslen(field.name));
+  }
+}
+
+// The resource types, as wide-character identifiers.
+const LPCWSTR kIcon = MAKEINTRESOURCEW(3);
+const LPCWSTR kIconGroup = MAKEINTRESOURCEW(14);
+
+BOOL CALLBACK CountName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR param) {
+  reinterpret_cast<std::vector<ULONG_PTR>*>(param)->push_back(reinterpret_cast<ULONG_PTR>(name));
+  return TRUE;
+}
+
+// Numbered resources of one type (names given as text would not be numbers).
+std::vector<ULONG_PTR> ResourceNames(HMODULE module, LPCWSTR type) {
+  std::vector<ULONG_PTR> names;
+  EnumResourceNamesW(module, type, CountName, reinterpret_cast<LONG_PTR>(&names));
+  return names;
+}
+
+#pragma pack(push, 2)
+struct IconGroupEntry {
+  BYTE width, height, colours, reserved;
+  WORD planes, bits_per_pixel;
+  DWORD bytes;
+  WORD id;
+};
+struct IconGroup {
+  WORD reserved, type, count;
+  IconGroupEntry entries[1];
+};
+#pragma pack(pop)
+
+TEST(VesktalProgramFrame, IconGroup1HoldsTheOpaque16By16Image30001) {
+  HMODULE exe = LoadLibraryExW(VesktalExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(exe, nullptr);
+  EXPECT_EQ(ResourceNames(exe, kIconGroup), std::vector<ULONG_PTR>{1});
+  EXPECT_EQ(ResourceNames(exe, kIcon), std::vector<ULONG_PTR>{30001});
+
+  HRSRC group_info = FindResourceW(exe, MAKEINTRESOURCEW(1), kIconGroup);
+  ASSERT_NE(group_info, nullptr);
+  ASSERT_GE(SizeofResource(exe, group_info), sizeof(IconGroup));
+  const auto* group = static_cast<const IconGroup*>(LockResource(LoadResource(exe, group_info)));
+  EXPECT_EQ(group->type, 1);
+  ASSERT_EQ(group->count, 1);
+  EXPECT_EQ(group->entries[0].width, 16);
+  EXPECT_EQ(group->entries[0].height, 16);
+  EXPECT_EQ(group->entries[0].bits_per_pixel, 8);
+  EXPECT_EQ(group->entries[0].id, 30001);
+
+  HRSRC image_info = FindResourceW(exe, MAKEINTRESOURCEW(30001), kIcon);
+  ASSERT_NE(image_info, nullptr);
+  const DWORD size = SizeofResource(exe, image_info);
+  const auto* image = static_cast<const BYTE*>(LockResource(LoadResource(exe, image_info)));
+  EXPECT_EQ(group->entries[0].bytes, size);
+  BITMAPINFOHEADER header;
+  ASSERT_GE(size, sizeof header);
+  std::memcpy(&header, image, sizeof header);
+  EXPECT_EQ(header.biWidth, 16);
+  EXPECT_EQ(header.biHeight, 32);  // the colour bitmap and the mask
+  EXPECT_EQ(header.biBitCount, 8);
+  EXPECT_EQ(header.biCompression, static_cast<DWORD>(BI_RGB));
+  EXPECT_TRUE(header.biClrUsed == 0 || header.biClrUsed == 256);
+
+  const DWORD palette = 256 * 4, pixels = 16 * 16, mask = 16 * 4;
+  ASSERT_EQ(size, header.biSize + palette + pixels + mask);
+  const BYTE* mask_bits = image + header.biSize + palette + pixels;
+  EXPECT_EQ(std::vector<BYTE>(mask_bits, mask_bits + mask), std::vector<BYTE>(mask, 0)) << "not fully opaque";
+
+  // The system takes it as an icon.
+  HICON icon = static_cast<HICON>(LoadImageW(exe, MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, 0));
+  EXPECT_NE(icon, nullptr);
+  if (icon != nullptr) DestroyIcon(icon);
+  FreeLibrary(exe);
+}
+
+}  // namespace
+}  // namespace vesktal::testing
