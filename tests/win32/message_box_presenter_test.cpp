@@ -20,14 +20,20 @@ struct SeenBox {
   bool has_ok = false;
 };
 
-BOOL CALLBACK CountButton(HWND child, LPARAM param) {
+// Counts the buttons and looks for a shown icon among the box's children.
+BOOL CALLBACK ReadChild(HWND child, LPARAM param) {
   auto* seen = reinterpret_cast<SeenBox*>(param);
-  wchar_t cls[32] = {};
-  GetClassNameW(child, cls, 32);
-  if (std::wstring(cls) == L"Button") {
+  wchar_t name[32] = {};
+  GetClassNameW(child, name, 32);
+  const std::wstring kind = name;
+  if (kind == L"Button") {
     ++seen->buttons;
     if (GetDlgCtrlID(child) == IDOK) seen->has_ok = true;
   }
+  const LONG style = GetWindowLongW(child, GWL_STYLE);
+  if (kind == L"Static" && (style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child) &&
+      SendMessageW(child, STM_GETICON, 0, 0) != 0)
+    seen->has_icon = true;
   return TRUE;
 }
 
@@ -42,8 +48,7 @@ SeenBox ReadAndCloseMessageBox() {
       seen.caption = buffer;
       GetDlgItemTextW(box, 0xFFFF, buffer, 256);  // the message text
       seen.text = buffer;
-      seen.has_icon = GetDlgItem(box, 0x14) != nullptr;  // the icon's static control
-      EnumChildWindows(box, CountButton, reinterpret_cast<LPARAM>(&seen));
+      EnumChildWindows(box, ReadChild, reinterpret_cast<LPARAM>(&seen));
       PostMessageW(box, WM_COMMAND, IDOK, 0);
       return seen;
     }
