@@ -16,6 +16,9 @@ import os
 import re
 import sys
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from cpp_source import cpp_numbers  # noqa: E402
+
 FIRST_IDEOGRAPH = 0x4E00
 LAST_IDEOGRAPH = 0x9FA5
 CODES = [a + b for a in "abcdefghijklmnopqrstuvwxyz" for b in "abcdefghijklmnopqrstuvwxyz" if a + b != "uz"]
@@ -70,13 +73,6 @@ def slice_names(groups):
         run = groups[start:start + CODES_PER_SLICE]
         names.append(f"CodeOf_{run[0][0].upper()}_{run[-1][0].upper()}")
     return names
-
-
-def cpp_numbers(numbers, per_line=16):
-    lines = []
-    for i in range(0, len(numbers), per_line):
-        lines.append("    " + ", ".join(str(n) for n in numbers[i:i + per_line]) + ",")
-    return "\n".join(lines)
 
 
 def header(names):

@@ -13,6 +13,9 @@ import os
 import re
 import sys
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from cpp_source import cpp_numbers  # noqa: E402
+
 FIRST_KEY = 0x4E00
 LAST_KEY = 0x9FA5
 SLICE_COUNT = 36
@@ -115,13 +118,6 @@ def cpp_text_literal(text, width=96):
     """A u"" literal over several source lines; the text is plain ASCII."""
     pieces = [text[i:i + width] for i in range(0, len(text), width)] or [""]
     return "\n".join(f'    u"{piece}"' for piece in pieces)
-
-
-def cpp_numbers(numbers, per_line=16):
-    lines = []
-    for i in range(0, len(numbers), per_line):
-        lines.append("    " + ", ".join(str(n) for n in numbers[i:i + per_line]) + ",")
-    return "\n".join(lines)
 
 
 def header_source(slices):

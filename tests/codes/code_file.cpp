@@ -5,31 +5,10 @@
 #include <fstream>
 #include <optional>
 
+#include "tests/support/utf8.h"
+
 namespace tavrel::testing {
 namespace {
-
-// UTF-8 to UTF-16 for text of one-, two- and three-byte characters; anything
-// else is no character of one code unit and makes the test fail.
-std::optional<std::u16string> Utf16(const std::string& text) {
-  std::u16string out;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const auto trail = [&](std::size_t k) { return k < text.size() && (byte(k) & 0xC0) == 0x80; };
-    if (byte(i) < 0x80) {
-      out += static_cast<char16_t>(byte(i));
-      i += 1;
-    } else if ((byte(i) & 0xE0) == 0xC0 && trail(i + 1)) {
-      out += static_cast<char16_t>(((byte(i) & 0x1F) << 6) | (byte(i + 1) & 0x3F));
-      i += 2;
-    } else if ((byte(i) & 0xF0) == 0xE0 && trail(i + 1) && trail(i + 2)) {
-      out += static_cast<char16_t>(((byte(i) & 0x0F) << 12) | ((byte(i + 1) & 0x3F) << 6) | (byte(i + 2) & 0x3F));
-      i += 3;
-    } else {
-      return std::nullopt;
-    }
-  }
-  return out;
-}
 
 std::vector<CodeGroup> ReadCodes() {
   std::vector<CodeGroup> groups;
@@ -40,7 +19,7 @@ std::vector<CodeGroup> ReadCodes() {
   }
   std::string line;
   for (int line_number = 1; std::getline(file, line); ++line_number) {
-    const std::optional<std::u16string> characters = line.size() > 3 ? Utf16(line.substr(3)) : std::nullopt;
+    const std::optional<std::u16string> characters = line.size() > 3 ? Utf16FromUtf8(line.substr(3)) : std::nullopt;
     const bool code_ok = line.size() > 3 && line[0] >= 'a' && line[0] <= 'z' && line[1] >= 'a' &&
                          line[1] <= 'z' && line[2] == ' ';
     if (!code_ok || !characters) {
@@ -64,7 +43,7 @@ std::map<char16_t, char> ReadFirstLetters() {
     if (line.starts_with("#") || line.starts_with("slice ")) continue;
     const std::size_t end_quote = line.find("\": ", 3);
     const std::optional<std::u16string> characters =
-        end_quote == std::string::npos ? std::nullopt : Utf16(line.substr(end_quote + 3));
+        end_quote == std::string::npos ? std::nullopt : Utf16FromUtf8(line.substr(end_quote + 3));
     if (!line.starts_with("- \"") || end_quote == 3 || !characters) {
       ADD_FAILURE() << "readings.txt line " << line_number << ": " << line;
       continue;

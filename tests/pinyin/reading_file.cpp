@@ -5,28 +5,17 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/utf8.h"
+
 namespace tavrel::testing {
 namespace {
 
-// UTF-8 to UTF-16 for the file's text, which holds only ASCII and BMP
-// characters; anything else makes the test fail.
+// The file holds only ASCII and characters of one UTF-16 code unit; anything
+// else makes the test fail.
 std::u16string Utf16(const std::string& text, int line_number) {
-  std::u16string out;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    if (byte(i) < 0x80) {
-      out += static_cast<char16_t>(byte(i));
-      i += 1;
-    } else if ((byte(i) & 0xF0) == 0xE0 && i + 2 < text.size() && (byte(i + 1) & 0xC0) == 0x80 &&
-               (byte(i + 2) & 0xC0) == 0x80) {
-      out += static_cast<char16_t>(((byte(i) & 0x0F) << 12) | ((byte(i + 1) & 0x3F) << 6) | (byte(i + 2) & 0x3F));
-      i += 3;
-    } else {
-      ADD_FAILURE() << "readings.txt line " << line_number << ": not a three-byte UTF-8 character at byte " << i;
-      return out;
-    }
-  }
-  return out;
+  const std::optional<std::u16string> converted = Utf16FromUtf8(text);
+  if (!converted) ADD_FAILURE() << "readings.txt line " << line_number << ": not UTF-8 of one-unit characters";
+  return converted.value_or(u"");
 }
 
 std::vector<ReadingFileSlice> Read() {

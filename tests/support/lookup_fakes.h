@@ -10,6 +10,7 @@
 #include "lookup/ansi_code_page.h"
 #include "lookup/lookup_chain.h"
 #include "lookup/no_code_message.h"
+#include "tests/support/utf8.h"
 
 namespace tavrel::testing {
 
@@ -42,8 +43,5 @@ inline constexpr std::array<TableSlice, 1> kSmallReadingPlaces{{{"SmallReadings"
 inline constexpr std::array<TableSlice, 1> kSmallCodePlaces{{{"SmallCodes", SmallCodeSlice}}};
 inline constexpr LookupChain kSmallReadingChain{kSmallReadingPlaces};
 inline constexpr LookupChain kSmallCodeChain{kSmallCodePlaces};
-
-// UTF-16 to UTF-8, for readable failure messages.
-std::string Utf8(std::u16string_view text);
 
 }  // namespace tavrel::testing
