@@ -1,0 +1,84 @@
+#include "lookup/tray/form_r.h"
+
+namespace tavrel::tray {
+
+void FormR::Notify(std::uint32_t message) {
+  AnsiRecord record = ToAnsiRecord(data_, code_page_);
+  shell_.Shell_NotifyIconA(message, record);
+  ReadBack(data_, record, code_page_);
+}
+
+bool FormR::NotifyAdd() {
+  AnsiRecord record = ToAnsiRecord(data_, code_page_);
+  const bool added = shell_.Shell_NotifyIconA(kNimAdd, record);
+  ReadBack(data_, record, code_page_);
+  return added;
+}
+
+void FormR::Unhook() {
+  shell_.SetWindowLongA(tray_form_->WindowHandle(), kGwlWndProc, old_window_proc_);
+  hooked_ = false;
+}
+
+bool FormR::AddTrayIcon(TrayForm& form) {
+  // Hooking twice would chain the hook to itself.
+  if (hooked_) return true;
+  tray_form_ = &form;
+  old_window_proc_ = shell_.SetWindowLongA(form.WindowHandle(), kGwlWndProc, tray_window_proc_);
+  hooked_ = true;
+  data_.uID = 0;
+  data_.cbSize = kAnsiRecordSize;
+  data_.hWnd = form.WindowHandle();
+  data_.hIcon = form.IconHandle();
+  data_.uCallbackMessage = kTrayCallbackMessage;
+  data_.uFlags = kNifMessage | kNifIcon;
+  data_.cbSize = kAnsiRecordSize;
+  if (NotifyAdd()) return true;
+  Unhook();
+  return false;
+}
+
+void FormR::SetTrayTip(std::u16string_view tip) {
+  data_.szTip = TipField(tip);
+  data_.uFlags = kNifTip;
+  Notify(kNimModify);
+}
+
+void FormR::RemoveTrayIcon() {
+  data_.uFlags = 0;
+  Notify(kNimDelete);
+  Unhook();
+}
+
+std::uint32_t FormR::TrayWindowProc(std::uint32_t window, std::uint32_t message, std::uint32_t wparam,
+                                    std::uint32_t lparam) {
+  // Read before anything below may take the hook out.
+  const std::uint32_t old_window_proc = old_window_proc_;
+  if (hooked_) {
+    if (message == kTrayCallbackMessage && (lparam == kWmLButtonUp || lparam == kWmRButtonUp)) {
+      RemoveTrayIcon();
+      tray_form_->SetNormal();
+      tray_form_->Show();
+    } else if (message == shell_.TaskbarCreatedMessage()) {
+      // The notification area was built anew without the icon: add it again,
+      // or the hidden window could not be brought back.
+      data_.uFlags = kNifMessage | kNifIcon;
+      NotifyAdd();
+      data_.uFlags = kNifTip;
+      Notify(kNimModify);
+    } else if (message == kWmDestroy || (message == kWmEndSession && wparam != 0)) {
+      // Ended from outside while hidden: take the icon away first.
+      RemoveTrayIcon();
+    }
+  }
+  return shell_.CallWindowProcA(old_window_proc, window, message, wparam, lparam);
+}
+
+void Form_Resize(TrayForm& form, FormR& tray) {
+  if (!form.IsMinimized()) return;
+  if (!tray.AddTrayIcon(form)) return;
+  tray.SetTrayTip(u"Tavrel");
+  form.Hide();
+}
+
+}  // namespace tavrel::tray

@@ -1,0 +1,269 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "lookup/tray/form_r.h"
+#include "tests/tray/cp936_text.h"
+
+namespace tavrel::testing {
+namespace {
+
+using namespace tray;
+
+constexpr std::uint32_t kWindow = 0x00010020;
+constexpr std::uint32_t kIcon = 0x00030040;
+constexpr std::uint32_t kOldProc = 0x00401000;
+constexpr std::uint32_t kHookProc = 0x00402000;
+constexpr std::uint32_t kTaskbarCreated = 0xC0DE;
+
+// Records the calls of the tray and of the window, in one log.
+class Log {
+ public:
+  std::vector<std::string> calls;
+};
+
+class FakeShell final : public TrayShell {
+ public:
+  explicit FakeShell(Log& log) : log_(log) {}
+  std::uint32_t SetWindowLongA(std::uint32_t window, std::int32_t index, std::uint32_t value) override {
+    log_.calls.push_back("SetWindowLongA " + Hex(window) + " " + std::to_string(index) + " " + Hex(value));
+    const std::uint32_t previous = procedure_;
+    procedure_ = value;
+    return previous;
+  }
+  std::uint32_t CallWindowProcA(std::uint32_t procedure, std::uint32_t window, std::uint32_t message,
+                                std::uint32_t wparam, std::uint32_t lparam) override {
+    log_.calls.push_back("CallWindowProcA " + Hex(procedure) + " " + Hex(window) + " " + Hex(message) + " " +
+                         Hex(wparam) + " " + Hex(lparam));
+    return 0x5A5A;
+  }
+  bool Shell_NotifyIconA(std::uint32_t message, AnsiRecord& record) override {
+    const std::uint32_t flags = record[12];
+    const std::string tip(reinterpret_cast<const char*>(record.data() + 24));
+    log_.calls.push_back("Shell_NotifyIconA " + std::to_string(message) + " flags " + std::to_string(flags) +
+                         (flags & kNifTip ? " tip " + tip : ""));
+    records.push_back(record);
+    if (message == kNimAdd && !accept_add) return false;
+    return true;
+  }
+  std::uint32_t TaskbarCreatedMessage() override { return kTaskbarCreated; }
+
+  static std::string Hex(std::uint32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%X", value);
+    return text;
+  }
+
+  bool accept_add = true;
+  std::uint32_t procedure_ = kOldProc;
+  std::vector<AnsiRecord> records;
+
+ private:
+  Log& log_;
+};
+
+class FakeForm final : public TrayForm {
+ public:
+  explicit FakeForm(Log& log) : log_(log) {}
+  std::uint32_t WindowHandle() const override { return kWindow; }
+  std::uint32_t IconHandle() const override { return kIcon; }
+  bool IsMinimized() const override { return minimized; }
+  void SetNormal() override {
+    log_.calls.push_back("SetNormal");
+    minimized = false;
+  }
+  void Show() override {
+    log_.calls.push_back("Show");
+    visible = true;
+  }
+  void Hide() override {
+    log_.calls.push_back("Hide");
+    visible = false;
+  }
+  bool minimized = false;
+  bool visible = true;
+
+ private:
+  Log& log_;
+};
+
+class FormRTest : public ::testing::Test {
+ protected:
+  void Minimize() {
+    form.minimized = true;
+    Form_Resize(form, tray);
+  }
+  std::uint32_t Message(std::uint32_t message, std::uint32_t wparam, std::uint32_t lparam) {
+    return tray.TrayWindowProc(kWindow, message, wparam, lparam);
+  }
+  std::vector<std::string> TakeCalls() { return std::exchange(log.calls, {}); }
+
+  Log log;
+  FakeShell shell{log};
+  FakeForm form{log};
+  Cp936Text gbk;
+  FormR tray{shell, gbk, kHookProc};
+};
+
+const std::vector<std::string> kGoingToTray = {
+    "SetWindowLongA 10020 -4 402000",
+    "Shell_NotifyIconA 0 flags 3",
+    "Shell_NotifyIconA 1 flags 4 tip Tavrel",
+    "Hide",
+};
+
+TEST_F(FormRTest, MinimizingHooksAddsTheIconWithItsTipAndHides) {
+  Minimize();
+  EXPECT_EQ(TakeCalls(), kGoingToTray);
+  EXPECT_TRUE(tray.InTray());
+  EXPECT_FALSE(form.visible);
+  EXPECT_EQ(tray.OldWindowProc(), kOldProc);
+  EXPECT_EQ(shell.procedure_, kHookProc);
+
+  // The record handed over for the add and for the tip.
+  ASSERT_EQ(shell.records.size(), 2u);
+  const AnsiRecord& add = shell.records[0];
+  EXPECT_EQ(add[0], 88);
+  EXPECT_EQ(add[4] | add[5] << 8 | add[6] << 16 | add[7] << 24, static_cast<int>(kWindow));
+  EXPECT_EQ(add[16] | add[17] << 8, 0x7E9);
+  EXPECT_EQ(add[20] | add[21] << 8 | add[22] << 16 | add[23] << 24, static_cast<int>(kIcon));
+}
+
+TEST_F(FormRTest, AResizeThatIsNoMinimizeDoesNothing) {
+  Form_Resize(form, tray);
+  EXPECT_TRUE(TakeCalls().empty());
+}
+
+TEST_F(FormRTest, EveryMessageGoesOnToTheOldProcedureWithItsResult) {
+  Minimize();
+  TakeCalls();
+  EXPECT_EQ(Message(0x000F, 1, 2), 0x5A5Au);
+  EXPECT_EQ(TakeCalls(), std::vector<std::string>{"CallWindowProcA 401000 10020 F 1 2"});
+}
+
+TEST_F(FormRTest, OnlyTheReleaseOfTheLeftOrRightButtonOverTheIconRestores) {
+  struct Case {
+    const char* name;
+    std::uint32_t message;
+    std::uint32_t lparam;
+    bool restores;
+  };
+  const Case cases[] = {
+      {"left button up", 0x7E9, 0x202, true},
+      {"right button up", 0x7E9, 0x205, true},
+      {"middle button up", 0x7E9, 0x208, false},
+      {"left button down", 0x7E9, 0x201, false},
+      {"right button down", 0x7E9, 0x204, false},
+      {"mouse move", 0x7E9, 0x200, false},
+      {"double click", 0x7E9, 0x203, false},
+      {"a button up that is not the icon's", 0x0202, 0x202, false},
+  };
+  for (const Case& c : cases) {
+    Log case_log;
+    FakeShell case_shell{case_log};
+    FakeForm case_form{case_log};
+    FormR case_tray{case_shell, gbk, kHookProc};
+    case_form.minimized = true;
+    Form_Resize(case_form, case_tray);
+    case_log.calls.clear();
+
+    case_tray.TrayWindowProc(kWindow, c.message, 0, c.lparam);
+    const std::string passed_on = "CallWindowProcA 401000 10020 " + FakeShell::Hex(c.message) + " 0 " +
+                                  FakeShell::Hex(c.lparam);
+    const std::vector<std::string> restoring = {
+        "Shell_NotifyIconA 2 flags 0", "SetWindowLongA 10020 -4 401000", "SetNormal", "Show", passed_on};
+    EXPECT_EQ(case_log.calls, c.restores ? restoring : std::vector<std::string>{passed_on}) << c.name;
+    EXPECT_EQ(case_tray.InTray(), !c.restores) << c.name;
+    EXPECT_EQ(case_form.visible, c.restores) << c.name;
+  }
+}
+
+TEST_F(FormRTest, ADoubleClickRestoresOnItsFirstRelease) {
+  Minimize();
+  Message(0x7E9, 0, 0x201);
+  Message(0x7E9, 0, 0x202);
+  EXPECT_FALSE(tray.InTray());
+  EXPECT_TRUE(form.visible);
+  TakeCalls();
+  // What follows of the double click only passes through.
+  Message(0x7E9, 0, 0x203);
+  Message(0x7E9, 0, 0x202);
+  EXPECT_EQ(TakeCalls(), (std::vector<std::string>{"CallWindowProcA 401000 10020 7E9 0 203",
+                                                   "CallWindowProcA 401000 10020 7E9 0 202"}));
+}
+
+TEST_F(FormRTest, TheCycleRepeatsAndTheRecordKeepsItsLastTip) {
+  for (int cycle = 0; cycle < 3; ++cycle) {
+    Minimize();
+    EXPECT_EQ(TakeCalls(), kGoingToTray) << cycle;
+    EXPECT_EQ(tray.OldWindowProc(), kOldProc) << cycle;  // never the hook itself
+    Message(0x7E9, 0, 0x205);
+    EXPECT_FALSE(tray.InTray()) << cycle;
+    EXPECT_EQ(shell.procedure_, kOldProc) << cycle;
+    TakeCalls();
+  }
+  // Fields are only ever written: a later add still carries the tip.
+  const AnsiRecord& last_add = shell.records[shell.records.size() - 3];
+  EXPECT_EQ(last_add[12], 3);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(last_add.data() + 24)), "Tavrel");
+}
+
+TEST_F(FormRTest, WhenTheIconCannotBeAddedTheWindowStaysMinimizedAndUnhooked) {
+  shell.accept_add = false;
+  Minimize();
+  EXPECT_EQ(TakeCalls(), (std::vector<std::string>{"SetWindowLongA 10020 -4 402000", "Shell_NotifyIconA 0 flags 3",
+                                                   "SetWindowLongA 10020 -4 401000"}));
+  EXPECT_TRUE(form.visible);
+  EXPECT_TRUE(form.minimized);
+  EXPECT_FALSE(tray.InTray());
+
+  // A later minimize tries again, still chaining to the window's own procedure.
+  shell.accept_add = true;
+  Minimize();
+  EXPECT_EQ(TakeCalls(), kGoingToTray);
+  EXPECT_EQ(tray.OldWindowProc(), kOldProc);
+}
+
+TEST_F(FormRTest, ARebuiltNotificationAreaGetsTheIconAgain) {
+  Minimize();
+  TakeCalls();
+  Message(kTaskbarCreated, 0, 0);
+  EXPECT_EQ(TakeCalls(), (std::vector<std::string>{"Shell_NotifyIconA 0 flags 3",
+                                                   "Shell_NotifyIconA 1 flags 4 tip Tavrel",
+                                                   "CallWindowProcA 401000 10020 C0DE 0 0"}));
+  EXPECT_TRUE(tray.InTray());
+}
+
+TEST_F(FormRTest, EndedFromOutsideWhileHiddenTheIconGoesFirst) {
+  struct Case {
+    const char* name;
+    std::uint32_t message;
+    std::uint32_t wparam;
+    bool removes;
+  };
+  const Case cases[] = {
+      {"destroyed", 0x0002, 0, true},
+      {"the session ends", 0x0016, 1, true},
+      {"the session goes on", 0x0016, 0, false},
+  };
+  for (const Case& c : cases) {
+    Log case_log;
+    FakeShell case_shell{case_log};
+    FakeForm case_form{case_log};
+    FormR case_tray{case_shell, gbk, kHookProc};
+    case_form.minimized = true;
+    Form_Resize(case_form, case_tray);
+    case_log.calls.clear();
+
+    case_tray.TrayWindowProc(kWindow, c.message, c.wparam, 0);
+    const std::string passed_on =
+        "CallWindowProcA 401000 10020 " + FakeShell::Hex(c.message) + " " + FakeShell::Hex(c.wparam) + " 0";
+    const std::vector<std::string> removing = {"Shell_NotifyIconA 2 flags 0", "SetWindowLongA 10020 -4 401000",
+                                               passed_on};
+    EXPECT_EQ(case_log.calls, c.removes ? removing : std::vector<std::string>{passed_on}) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace tavrel::testing
