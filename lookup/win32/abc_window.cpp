@@ -1,0 +1,559 @@
+#include "lookup/win32/abc_window.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cwchar>
+
+#include "lookup/win32/clipboard.h"
+#include "lookup/win32/resource_ids.h"
+#include "lookup/win32/system_move.h"
+#include "lookup/win32/url_mail.h"
+#include "lookup/window/form_abc.h"
+
+namespace tavrel::win32 {
+namespace {
+
+using window::Box;
+using window::Image;
+using window::kImages;
+using window::kLabels;
+using window::kTextBoxes;
+using window::PixelsOfTwips;
+
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
+constexpr char kClassName[] = "TavrelAbc";
+constexpr int kFirstBoxId = 101;  // Text1; Text2 and Text3 follow
+
+const wchar_t* Wide(std::u16string_view text) { return reinterpret_cast<const wchar_t*>(text.data()); }
+
+const window::TextBoxDesign& DesignOf(Box box) {
+  for (const window::TextBoxDesign& design : kTextBoxes)
+    if (design.box == box) return design;
+  std::abort();  // every box has its design
+}
+
+COLORREF ColourOf(window::Rgb rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
+
+HFONT MakeFont(const std::u16string& name, int points, int weight, int character_set) {
+  HDC screen = GetDC(nullptr);
+  const int dots_per_inch = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  LOGFONTW font{};
+  font.lfHeight = -MulDiv(points, dots_per_inch, 72);
+  font.lfWeight = weight;
+  font.lfCharSet = static_cast<BYTE>(character_set);
+  font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  font.lfQuality = DEFAULT_QUALITY;
+  font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+  const std::size_t length = name.size() < LF_FACESIZE - 1 ? name.size() : LF_FACESIZE - 1;
+  std::wmemcpy(font.lfFaceName, Wide(name), length);
+  return CreateFontIndirectW(&font);
+}
+
+// The pointing-hand icon of the link as a pointer whose hot spot is the
+// fingertip.
+HCURSOR PointerFromIcon(HINSTANCE instance, int resource) {
+  HICON icon = static_cast<HICON>(
+      LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
+  if (icon == nullptr) return LoadCursorW(nullptr, MAKEINTRESOURCEW(32649));  // IDC_HAND
+  ICONINFO info{};
+  GetIconInfo(icon, &info);
+  info.fIcon = FALSE;
+  info.xHotspot = 5;
+  info.yHotspot = 0;
+  HCURSOR pointer = CreateIconIndirect(&info);
+  if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
+  if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+  DestroyIcon(icon);
+  return pointer;
+}
+
+// Whether a label's caption runs on into a box that stands beside it.
+bool RunsInto(const window::PixelRect& label, const window::PixelRect& box) {
+  const bool beside = label.top < box.top + box.height && box.top < label.top + label.height;
+  return beside && label.left < box.left && label.left + label.width > box.left;
+}
+
+window::PixelPoint PointOf(LPARAM position) { return {GET_X_LPARAM(position), GET_Y_LPARAM(position)}; }
+
+}  // namespace
+
+AbcWindow::AbcWindow(HINSTANCE instance, const LookupServices& services)
+    : instance_(instance), services_(services) {
+  for (const window::ImageDesign& image : kImages) visible_[IndexOf(image.image)] = image.visible_at_start;
+}
+
+AbcWindow::~AbcWindow() {
+  if (window_ != nullptr) DestroyWindow(window_);
+  for (StyledControl& control : labels_)
+    if (control.font != nullptr) DeleteObject(control.font);
+  for (StyledControl& control : box_styles_)
+    if (control.font != nullptr) DeleteObject(control.font);
+  if (link_hand_ != nullptr) DestroyCursor(link_hand_);
+  if (output_brush_ != nullptr) DeleteObject(output_brush_);
+  if (icon_ != nullptr) DestroyIcon(icon_);
+}
+
+void AbcWindow::Create() {
+  background_.Load(instance_, TAVREL_BACKGROUND);
+  for (int i = 0; i < window::kImageCount; ++i) images_[i].Load(instance_, TAVREL_IMAGE1 + i);
+  icon_ = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(TAVREL_ICON), IMAGE_ICON, 32, 32, 0));
+  hand_ = LoadCursorA(instance_, MAKEINTRESOURCEA(TAVREL_HAND_CURSOR));
+  link_hand_ = PointerFromIcon(instance_, TAVREL_LINK_HAND);
+  input_brush_ = GetSysColorBrush(COLOR_WINDOW);
+  output_brush_ = CreateSolidBrush(ColourOf(window::kPanel));
+
+  WNDCLASSEXA form_class{};
+  form_class.cbSize = sizeof form_class;
+  form_class.lpfnWndProc = WindowProcedure;
+  form_class.hInstance = instance_;
+  form_class.hIcon = icon_;
+  form_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+  form_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  form_class.lpszClassName = kClassName;
+  RegisterClassExA(&form_class);
+
+  // No border and no caption: the whole window is its client area, at the
+  // size it was designed with until Form_Load sets its own.
+  CreateWindowExA(WS_EX_APPWINDOW, kClassName, std::string(window::kWindow.title).c_str(),
+                  WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0, 0,
+                  PixelsOfTwips(window::kWindow.design_client_width),
+                  PixelsOfTwips(window::kWindow.design_client_height), nullptr, nullptr, instance_, this);
+
+  for (int i = 0; i < window::kLabelCount; ++i)
+    labels_[i].Start(this, kLabels[i].name, true, i, kLabels[i].font);
+  CreateBoxes();
+}
+
+void AbcWindow::CreateBoxes() {
+  // Created in their tab order, which Tab and Shift+Tab follow.
+  std::array<window::TextBoxDesign, 3> in_tab_order = kTextBoxes;
+  std::ranges::sort(in_tab_order, {}, &window::TextBoxDesign::tab_index);
+  for (const window::TextBoxDesign& design : in_tab_order) {
+    const int i = static_cast<int>(design.box);
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL;
+    if (design.read_only) style |= ES_READONLY;
+    HWND box = CreateWindowExW(
+        0, L"EDIT", L"", style, PixelsOfTwips(design.place.left), PixelsOfTwips(design.place.top),
+        PixelsOfTwips(design.place.width), PixelsOfTwips(design.place.height), window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstBoxId + i)), instance_, nullptr);
+    boxes_[i] = box;
+    if (design.box == Box::Text1) SendMessageW(box, EM_LIMITTEXT, window::kText1MaxLength, 0);
+    SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    box_procedures_[i] = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BoxProcedure)));
+
+    box_styles_[i].Start(this, design.name, false, i, design.font);
+  }
+}
+
+void AbcWindow::Load() {
+  window::Form_Load(*this);
+  AddTooltips();
+
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  RECT frame{};
+  GetWindowRect(window_, &frame);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
+               work.top + (work.bottom - work.top - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void AbcWindow::Show(int show_command) {
+  ShowWindow(window_, show_command);
+  UpdateWindow(window_);
+  SetFocus(BoxWindow(Box::Text1));
+}
+
+void AbcWindow::AddTooltips() {
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                             instance_, nullptr);
+  for (int i = 0; i < window::kLabelCount; ++i) {
+    if (kLabels[i].tooltip.empty()) continue;
+    const window::PixelRect bounds = mouse_.LabelBounds(kLabels[i].label);
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = window_;
+    tool.uId = static_cast<UINT_PTR>(i + 1);
+    tool.rect = {bounds.left, bounds.top, bounds.left + bounds.width, bounds.top + bounds.height};
+    tool.hinst = instance_;
+    tool.lpszText = const_cast<wchar_t*>(Wide(kLabels[i].tooltip));
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
+
+// ---- fonts
+
+void AbcWindow::StyledControl::Start(AbcWindow* window, std::string_view control, bool label, int position,
+                                     const window::FontDesign& design) {
+  owner = window;
+  name = control;
+  is_label = label;
+  index = position;
+  font_name = design.name;
+  points = design.points;
+  weight = design.weight;
+  character_set = design.character_set;
+  Apply();
+}
+
+void AbcWindow::StyledControl::SetFontName(const std::u16string& new_name) {
+  font_name = new_name;
+  Apply();
+}
+
+void AbcWindow::StyledControl::SetFontSize(int new_points) {
+  points = new_points;
+  Apply();
+}
+
+void AbcWindow::StyledControl::Apply() {
+  HFONT old = font;
+  font = MakeFont(font_name, points, weight, character_set);
+  owner->FontChanged(*this);
+  if (old != nullptr) DeleteObject(old);
+}
+
+void AbcWindow::FontChanged(StyledControl& control) {
+  if (!control.is_label) {
+    SendMessageW(boxes_[control.index], WM_SETFONT, reinterpret_cast<WPARAM>(control.font), TRUE);
+    FitBoxesAroundLabels();
+    return;
+  }
+  // A label is as large as its caption in its font.
+  const window::LabelDesign& design = kLabels[control.index];
+  HDC dc = GetDC(window_);
+  HGDIOBJ previous = SelectObject(dc, control.font);
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, Wide(design.caption), static_cast<int>(design.caption.size()), &extent);
+  SelectObject(dc, previous);
+  ReleaseDC(window_, dc);
+
+  const window::PixelRect old_bounds = mouse_.LabelBounds(design.label);
+  const window::PixelRect bounds{PixelsOfTwips(design.left), PixelsOfTwips(design.top), extent.cx, extent.cy};
+  mouse_.SetLabelBounds(design.label, bounds);
+  for (const window::PixelRect& r : {old_bounds, bounds}) {
+    const RECT area{r.left, r.top, r.left + r.width, r.top + r.height};
+    InvalidateRect(window_, &area, FALSE);
+  }
+  FitBoxesAroundLabels();
+}
+
+// A caption longer than the room before its box ("Ombrik码" before Text2)
+// runs on into the box: the box keeps its text clear of it with a margin, and
+// draws the end of the caption there itself.
+void AbcWindow::FitBoxesAroundLabels() {
+  for (int i = 0; i < 3; ++i) {
+    if (boxes_[i] == nullptr) continue;
+    const window::PixelRect box = window::PixelsOf(DesignOf(static_cast<Box>(i)).place);
+    int margin = 0;
+    for (const window::LabelDesign& design : kLabels) {
+      const window::PixelRect label = mouse_.LabelBounds(design.label);
+      if (RunsInto(label, box)) margin = std::max(margin, label.left + label.width - box.left + 2);
+    }
+    if (margin == 0) continue;
+    SendMessageW(boxes_[i], EM_SETMARGINS, EC_LEFTMARGIN, MAKELPARAM(margin, 0));
+    InvalidateRect(boxes_[i], nullptr, TRUE);
+  }
+}
+
+void AbcWindow::DrawLabelEndsOver(int box_index) const {
+  const HWND box = boxes_[box_index];
+  const window::PixelRect place = window::PixelsOf(DesignOf(static_cast<Box>(box_index)).place);
+  HDC dc = nullptr;
+  for (int i = 0; i < window::kLabelCount; ++i) {
+    const window::PixelRect label = mouse_.LabelBounds(kLabels[i].label);
+    if (!RunsInto(label, place)) continue;
+    if (dc == nullptr) dc = GetDC(box);
+    HGDIOBJ previous = SelectObject(dc, labels_[i].font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ColourOf(window::kBlack));
+    TextOutW(dc, label.left - place.left, label.top - place.top, Wide(kLabels[i].caption),
+             static_cast<int>(kLabels[i].caption.size()));
+    SelectObject(dc, previous);
+  }
+  if (dc != nullptr) ReleaseDC(box, dc);
+}
+
+window::NamedControl& AbcWindow::ControlNamed(std::string_view name) {
+  for (StyledControl& control : labels_)
+    if (control.name == name) return control;
+  for (StyledControl& control : box_styles_)
+    if (control.name == name) return control;
+  std::abort();  // the handlers ask only for names the window has
+}
+
+// ---- the window's operations
+
+void AbcWindow::SetClientSize(int width, int height) {
+  SetWindowPos(window_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void AbcWindow::SetHeight(int twips) {
+  RECT frame{};
+  GetWindowRect(window_, &frame);
+  SetClientSize(frame.right - frame.left, PixelsOfTwips(twips));
+}
+
+void AbcWindow::SetWidth(int twips) {
+  RECT frame{};
+  GetWindowRect(window_, &frame);
+  SetClientSize(PixelsOfTwips(twips), frame.bottom - frame.top);
+}
+
+std::u16string AbcWindow::Text(Box box) const {
+  HWND handle = BoxWindow(box);
+  std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(handle)), u'\0');
+  if (!text.empty()) {
+    const int copied =
+        GetWindowTextW(handle, reinterpret_cast<wchar_t*>(text.data()), static_cast<int>(text.size() + 1));
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+  }
+  return text;
+}
+
+void AbcWindow::SetText(Box box, const std::u16string& text) { SetWindowTextW(BoxWindow(box), Wide(text)); }
+
+bool AbcWindow::IsImageVisible(Image image) const { return visible_[IndexOf(image)]; }
+
+void AbcWindow::SetImageVisible(Image image, bool visible) {
+  bool& shown = visible_[IndexOf(image)];
+  if (shown == visible) return;
+  shown = visible;
+  const window::PixelRect r = window::PixelsOf(kImages[IndexOf(image)].place);
+  const RECT area{r.left, r.top, r.left + r.width, r.top + r.height};
+  InvalidateRect(window_, &area, FALSE);
+}
+
+void AbcWindow::Minimize() { ShowWindow(window_, SW_MINIMIZE); }
+
+void AbcWindow::Unload() { DestroyWindow(window_); }
+
+void AbcWindow::PutOnClipboard(const std::u16string& text) { PutTextOnClipboard(window_, text); }
+
+void AbcWindow::BeginSystemMove() { win32::BeginSystemMove(window_); }
+
+void AbcWindow::OpenHomePage() { win32::OpenHomePage(); }
+
+// ---- painting
+
+void AbcWindow::DrawLine(HDC dc, const window::LineDesign& line) const {
+  const int x1 = PixelsOfTwips(line.x1), y1 = PixelsOfTwips(line.y1);
+  const int x2 = PixelsOfTwips(line.x2), y2 = PixelsOfTwips(line.y2);
+  MoveToEx(dc, x1, y1, nullptr);
+  LineTo(dc, x2, y2);
+  SetPixel(dc, x2, y2, GetSysColor(COLOR_WINDOWTEXT));  // a line includes its end
+}
+
+void AbcWindow::DrawLabel(HDC dc, int label) const {
+  const window::LabelDesign& design = kLabels[label];
+  const window::PixelRect bounds = mouse_.LabelBounds(design.label);
+  HGDIOBJ previous = SelectObject(dc, labels_[label].font);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, ColourOf(window::kBlack));
+  TextOutW(dc, bounds.left, bounds.top, Wide(design.caption), static_cast<int>(design.caption.size()));
+  SelectObject(dc, previous);
+}
+
+void AbcWindow::Paint() {
+  PAINTSTRUCT paint{};
+  HDC dc = BeginPaint(window_, &paint);
+  RECT client{};
+  GetClientRect(window_, &client);
+  HDC canvas = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  HGDIOBJ old_bitmap = SelectObject(canvas, bitmap);
+
+  FillRect(canvas, &client, GetSysColorBrush(COLOR_WINDOW));
+  background_.Draw(canvas, 0, 0);
+  HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT));
+  HGDIOBJ old_pen = SelectObject(canvas, pen);
+  for (const window::DrawnItem& item : window::kDrawingOrder) {
+    switch (item.kind) {
+      case window::DrawnItem::Kind::Line:
+        DrawLine(canvas, window::kLines[item.index]);
+        break;
+      case window::DrawnItem::Kind::Label:
+        DrawLabel(canvas, item.index);
+        break;
+      case window::DrawnItem::Kind::Image:
+        if (visible_[item.index]) {
+          const window::PixelRect r = window::PixelsOf(kImages[item.index].place);
+          images_[item.index].Draw(canvas, r.left, r.top);
+        }
+        break;
+    }
+  }
+  SelectObject(canvas, old_pen);
+  DeleteObject(pen);
+
+  BitBlt(dc, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
+         paint.rcPaint.bottom - paint.rcPaint.top, canvas, paint.rcPaint.left, paint.rcPaint.top, SRCCOPY);
+  SelectObject(canvas, old_bitmap);
+  DeleteObject(bitmap);
+  DeleteDC(canvas);
+  EndPaint(window_, &paint);
+}
+
+// ---- the mouse
+
+void AbcWindow::OnPress(window::MouseButton button, LPARAM position) {
+  if (GetCapture() != window_) SetCapture(window_);
+  mouse_.Press(button, PointOf(position));
+  // The press may have moved, minimized or unloaded the window.
+  if (window_ != nullptr && !mouse_.ButtonsHeld() && GetCapture() == window_) ReleaseCapture();
+}
+
+void AbcWindow::OnRelease(window::MouseButton button, LPARAM position) {
+  mouse_.Release(button, PointOf(position));
+  if (window_ != nullptr && !mouse_.ButtonsHeld() && GetCapture() == window_) ReleaseCapture();
+}
+
+void AbcWindow::OnBoxClicked(int box) {
+  switch (static_cast<Box>(box)) {
+    case Box::Text1:
+      window::Text1_Click(*this);
+      break;
+    case Box::Text2:
+      window::Text2_Click(*this);
+      break;
+    case Box::Text3:
+      window::Text3_Click(*this);
+      break;
+  }
+}
+
+// ---- window procedures
+
+LRESULT CALLBACK AbcWindow::WindowProcedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<AbcWindow*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+    self->window_ = handle;
+    SetWindowLongPtrA(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<AbcWindow*>(GetWindowLongPtrA(handle, GWLP_USERDATA));
+  if (self == nullptr || self->window_ != handle) return DefWindowProcA(handle, message, wparam, lparam);
+  return self->OnMessage(message, wparam, lparam);
+}
+
+LRESULT AbcWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (tooltip_ != nullptr && message >= WM_MOUSEFIRST && message <= WM_MBUTTONUP) {
+    MSG relayed{window_, message, wparam, lparam, static_cast<DWORD>(GetMessageTime()), {}};
+    SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+  }
+  switch (message) {
+    case WM_MOUSEMOVE:
+      mouse_.Move(PointOf(lparam));
+      return 0;
+    case WM_LBUTTONDOWN:
+      OnPress(window::MouseButton::Left, lparam);
+      return 0;
+    case WM_RBUTTONDOWN:
+      OnPress(window::MouseButton::Right, lparam);
+      return 0;
+    case WM_MBUTTONDOWN:
+      OnPress(window::MouseButton::Middle, lparam);
+      return 0;
+    case WM_LBUTTONUP:
+      OnRelease(window::MouseButton::Left, lparam);
+      return 0;
+    case WM_RBUTTONUP:
+      OnRelease(window::MouseButton::Right, lparam);
+      return 0;
+    case WM_MBUTTONUP:
+      OnRelease(window::MouseButton::Middle, lparam);
+      return 0;
+    case WM_CAPTURECHANGED:
+      mouse_.CaptureLost();
+      return 0;
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wparam) == window_ && LOWORD(lparam) == HTCLIENT) {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        ScreenToClient(window_, &cursor);
+        switch (mouse_.PointerAt({cursor.x, cursor.y})) {
+          case window::Pointer::Hand:
+            SetCursor(hand_);
+            return TRUE;
+          case window::Pointer::LinkHand:
+            SetCursor(link_hand_);
+            return TRUE;
+          case window::Pointer::Default:
+            break;
+        }
+      }
+      break;
+    case WM_COMMAND:
+      if (HIWORD(wparam) == EN_CHANGE && LOWORD(wparam) == kFirstBoxId) {
+        Text1_Change(*this, services_);
+        return 0;
+      }
+      if (HIWORD(wparam) == EN_SETFOCUS) last_focus_ = reinterpret_cast<HWND>(lparam);
+      break;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+      for (int i = 0; i < 3; ++i) {
+        if (reinterpret_cast<HWND>(lparam) != boxes_[i]) continue;
+        // The input box is white; the read-only boxes lie flat on the panel.
+        const window::TextBoxDesign& design = DesignOf(static_cast<Box>(i));
+        HDC dc = reinterpret_cast<HDC>(wparam);
+        SetTextColor(dc, ColourOf(design.colour));
+        SetBkColor(dc, design.read_only ? ColourOf(window::kPanel) : GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(design.read_only ? output_brush_ : input_brush_);
+      }
+      break;
+    case WM_SETFOCUS:
+      SetFocus(last_focus_ != nullptr ? last_focus_ : BoxWindow(Box::Text1));
+      return 0;
+    case WM_SIZE:
+      window::Form_Resize(*this);
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    case WM_NCDESTROY: {
+      const LRESULT result = DefWindowProcA(window_, message, wparam, lparam);
+      window_ = nullptr;
+      tooltip_ = nullptr;
+      return result;
+    }
+    default:
+      break;
+  }
+  return DefWindowProcA(window_, message, wparam, lparam);
+}
+
+LRESULT CALLBACK AbcWindow::BoxProcedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* self = reinterpret_cast<AbcWindow*>(GetWindowLongPtrW(box, GWLP_USERDATA));
+  return self->OnBoxMessage(GetDlgCtrlID(box) - kFirstBoxId, message, wparam, lparam);
+}
+
+LRESULT AbcWindow::OnBoxMessage(int box, UINT message, WPARAM wparam, LPARAM lparam) {
+  const HWND handle = boxes_[box];
+  if (message == WM_LBUTTONDOWN) box_pressed_[box] = true;
+  const LRESULT result = CallWindowProcW(box_procedures_[box], handle, message, wparam, lparam);
+  if (message == WM_PAINT) DrawLabelEndsOver(box);
+  // A click is a left press in the box and its release; it copies the text
+  // on every click, the one that only places the caret as well.
+  if (message == WM_LBUTTONUP && box_pressed_[box]) {
+    box_pressed_[box] = false;
+    OnBoxClicked(box);
+  }
+  return result;
+}
+
+}  // namespace tavrel::win32

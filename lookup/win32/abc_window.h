@@ -1,0 +1,123 @@
+// The window abc on Win32: a borderless top-level window painted with its
+// skin, which draws its labels, frame lines and images itself and holds the
+// three text boxes as standard EDIT controls.
+//
+// Its window procedure is an ANSI one and may be replaced with
+// SetWindowLongA(GWL_WNDPROC) by a hook that passes every message on with
+// CallWindowProcA.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "lookup/text1_change.h"
+#include "lookup/win32/picture.h"
+#include "lookup/window/mouse_routing.h"
+#include "lookup/window/window_design.h"
+#include "lookup/window/window_toolkit.h"
+
+namespace tavrel::win32 {
+
+class AbcWindow final : public window::WindowToolkit, public LookupBoxes {
+ public:
+  AbcWindow(HINSTANCE instance, const LookupServices& services);
+  AbcWindow(const AbcWindow&) = delete;
+  AbcWindow& operator=(const AbcWindow&) = delete;
+  ~AbcWindow() override;
+
+  // Creates the window from its description, hidden.
+  void Create();
+  // Runs Form_Load, then places the window at the centre of the screen.
+  void Load();
+  // Shows the window with a taskbar button and gives Text1 the focus.
+  void Show(int show_command);
+
+  HWND Handle() const { return window_; }
+  HICON Icon() const { return icon_; }
+
+  // WindowToolkit
+  void SetHeight(int twips) override;
+  void SetWidth(int twips) override;
+  window::NamedControl& ControlNamed(std::string_view name) override;
+  std::u16string Text(window::Box box) const override;
+  void SetText(window::Box box, const std::u16string& text) override;
+  bool IsImageVisible(window::Image image) const override;
+  void SetImageVisible(window::Image image, bool visible) override;
+  void Minimize() override;
+  void Unload() override;
+  void PutOnClipboard(const std::u16string& text) override;
+  void BeginSystemMove() override;
+  void OpenHomePage() override;
+
+  // LookupBoxes
+  std::u16string Text1() const override { return Text(window::Box::Text1); }
+  void SetText2(const std::u16string& code_line) override { SetText(window::Box::Text2, code_line); }
+  void SetText3(const std::u16string& reading_line) override { SetText(window::Box::Text3, reading_line); }
+
+ private:
+  // A label or a box with the font it shows; the font is made anew on every
+  // change of its name or size.
+  class StyledControl final : public window::NamedControl {
+   public:
+    void SetFontName(const std::u16string& name) override;
+    void SetFontSize(int points) override;
+    // Takes the control's design font and shows it.
+    void Start(AbcWindow* window, std::string_view control, bool label, int position,
+               const window::FontDesign& design);
+    void Apply();
+
+    AbcWindow* owner = nullptr;
+    std::string_view name;
+    bool is_label = false;
+    int index = 0;  // into the labels or the boxes
+    std::u16string font_name;
+    int points = 0;
+    int weight = 400;
+    int character_set = 0;
+    HFONT font = nullptr;
+  };
+
+  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK BoxProcedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT OnBoxMessage(int box, UINT message, WPARAM wparam, LPARAM lparam);
+
+  void CreateBoxes();
+  void AddTooltips();
+  void FontChanged(StyledControl& control);
+  void Paint();
+  void DrawLabel(HDC dc, int label) const;
+  void FitBoxesAroundLabels();
+  void DrawLabelEndsOver(int box) const;
+  void DrawLine(HDC dc, const window::LineDesign& line) const;
+  void OnPress(window::MouseButton button, LPARAM position);
+  void OnRelease(window::MouseButton button, LPARAM position);
+  void OnBoxClicked(int box);
+  HWND BoxWindow(window::Box box) const { return boxes_[static_cast<int>(box)]; }
+  void SetClientSize(int width, int height);
+
+  HINSTANCE instance_;
+  const LookupServices& services_;
+  HWND window_ = nullptr;
+  HWND tooltip_ = nullptr;
+  std::array<HWND, 3> boxes_{};  // indexed by Box
+  std::array<WNDPROC, 3> box_procedures_{};
+  std::array<bool, 3> box_pressed_{};
+  HWND last_focus_ = nullptr;
+  std::array<StyledControl, window::kLabelCount> labels_{};
+  std::array<StyledControl, 3> box_styles_{};
+  std::array<bool, window::kImageCount> visible_{};
+  Picture background_;
+  std::array<Picture, window::kImageCount> images_;
+  HICON icon_ = nullptr;
+  HCURSOR hand_ = nullptr;
+  HCURSOR link_hand_ = nullptr;
+  HBRUSH input_brush_ = nullptr;
+  HBRUSH output_brush_ = nullptr;
+  window::MouseRouter mouse_{*this};
+};
+
+}  // namespace tavrel::win32

@@ -1,0 +1,46 @@
+#include "lookup/win32/clipboard.h"
+
+#include <cstring>
+
+namespace tavrel::win32 {
+namespace {
+
+constexpr int kOpenAttempts = 10;
+constexpr DWORD kPauseBetweenAttempts = 20;  // milliseconds
+
+bool OpenClipboardSoon(HWND owner) {
+  for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
+    if (OpenClipboard(owner)) return true;
+    Sleep(kPauseBetweenAttempts);
+  }
+  return false;
+}
+
+HGLOBAL UnicodeTextBlock(std::u16string_view text) {
+  const SIZE_T bytes = (text.size() + 1) * sizeof(char16_t);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (block == nullptr) return nullptr;
+  auto* units = static_cast<char16_t*>(GlobalLock(block));
+  std::memcpy(units, text.data(), text.size() * sizeof(char16_t));
+  units[text.size()] = u'\0';
+  GlobalUnlock(block);
+  return block;
+}
+
+}  // namespace
+
+bool PutTextOnClipboard(HWND owner, std::u16string_view text) {
+  HGLOBAL block = UnicodeTextBlock(text);
+  if (block == nullptr) return false;
+  if (!OpenClipboardSoon(owner)) {
+    GlobalFree(block);
+    return false;
+  }
+  bool placed = false;
+  if (EmptyClipboard()) placed = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+  CloseClipboard();
+  if (!placed) GlobalFree(block);  // the clipboard took it only on success
+  return placed;
+}
+
+}  // namespace tavrel::win32

@@ -1,0 +1,63 @@
+#include "lookup/win32/picture.h"
+
+#include <cstring>
+#include <string>
+
+namespace tavrel::win32 {
+namespace {
+
+[[noreturn]] void ReportBrokenPicture(int resource) {
+  const std::string text = "Tavrel cannot start: picture " + std::to_string(resource) + " cannot be read.";
+  MessageBoxA(nullptr, text.c_str(), "Zelvaran", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+  ExitProcess(1);
+}
+
+int PixelsOfHimetric(long himetric, int dots_per_inch) {
+  return MulDiv(static_cast<int>(himetric), dots_per_inch, 2540);
+}
+
+}  // namespace
+
+Picture::~Picture() {
+  if (picture_ != nullptr) picture_->Release();
+}
+
+void Picture::Load(HINSTANCE instance, int resource) {
+  HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(resource), MAKEINTRESOURCEW(10));  // RT_RCDATA
+  HGLOBAL loaded = found != nullptr ? LoadResource(instance, found) : nullptr;
+  const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
+  const DWORD size = found != nullptr ? SizeofResource(instance, found) : 0;
+  if (bytes == nullptr || size == 0) ReportBrokenPicture(resource);
+
+  // The stream owns the copy and frees it on its last release.
+  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
+  if (copy == nullptr) ReportBrokenPicture(resource);
+  std::memcpy(GlobalLock(copy), bytes, size);
+  GlobalUnlock(copy);
+  IStream* stream = nullptr;
+  if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
+    GlobalFree(copy);
+    ReportBrokenPicture(resource);
+  }
+  void* picture = nullptr;
+  const HRESULT loaded_picture =
+      OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture, &picture);
+  stream->Release();
+  if (FAILED(loaded_picture) || picture == nullptr) ReportBrokenPicture(resource);
+  picture_ = static_cast<IPicture*>(picture);
+
+  picture_->get_Width(&himetric_width_);
+  picture_->get_Height(&himetric_height_);
+  HDC screen = GetDC(nullptr);
+  width_ = PixelsOfHimetric(himetric_width_, GetDeviceCaps(screen, LOGPIXELSX));
+  height_ = PixelsOfHimetric(himetric_height_, GetDeviceCaps(screen, LOGPIXELSY));
+  ReleaseDC(nullptr, screen);
+}
+
+void Picture::Draw(HDC dc, int x, int y) const {
+  if (picture_ == nullptr) return;
+  picture_->Render(dc, x, y, width_, height_, 0, himetric_height_, himetric_width_, -himetric_height_,
+                   nullptr);
+}
+
+}  // namespace tavrel::win32

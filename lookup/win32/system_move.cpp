@@ -1,0 +1,27 @@
+#include "lookup/win32/system_move.h"
+
+#include <cstdint>
+
+#include "lookup/win32/entry_point.h"
+
+namespace tavrel::win32 {
+namespace {
+
+using ReleaseCaptureFunction = BOOL(WINAPI*)();
+using SendMessageFunction = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
+
+EntryPoint<ReleaseCaptureFunction> release_capture("user32.dll", "ReleaseCapture");
+EntryPoint<SendMessageFunction> send_message("user32.dll", "SendMessageA");
+
+constexpr UINT kNonClientLeftButtonDown = 0xA1;  // WM_NCLBUTTONDOWN
+constexpr WPARAM kCaption = 2;                   // HTCAPTION
+
+}  // namespace
+
+void BeginSystemMove(HWND window) {
+  std::int32_t no_position = 0;
+  release_capture();
+  send_message(window, kNonClientLeftButtonDown, kCaption, reinterpret_cast<LPARAM>(&no_position));
+}
+
+}  // namespace tavrel::win32

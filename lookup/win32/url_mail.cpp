@@ -1,0 +1,20 @@
+#include "lookup/win32/url_mail.h"
+
+#include <windows.h>
+
+#include "lookup/win32/entry_point.h"
+
+namespace tavrel::win32 {
+namespace {
+
+using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+
+EntryPoint<ShellExecuteFunction> shell_execute("shell32.dll", "ShellExecuteA");
+
+}  // namespace
+
+const char kHomePage[] = TAVREL_HOME_PAGE;
+
+void OpenHomePage() { shell_execute(nullptr, nullptr, kHomePage, nullptr, "C:\\", SW_SHOWNORMAL); }
+
+}  // namespace tavrel::win32

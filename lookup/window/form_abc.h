@@ -1,0 +1,41 @@
+// The event handlers of the window abc. Each one runs on the user-interface
+// thread when its event occurs; none of them reads the mouse button, the shift
+// keys or the pointer position of its event.
+#pragma once
+
+#include "lookup/window/window_toolkit.h"
+
+namespace tavrel::window {
+
+// Sizes the window, empties Text1 and sets the fonts of the labels and boxes.
+void Form_Load(WindowToolkit& form);
+
+// A press anywhere on the background moves the window with the mouse.
+void Form_MouseDown(WindowToolkit& form);
+
+// Over the background both buttons return to their normal look.
+void Form_MouseMove(WindowToolkit& form);
+
+// The window's size or state changed. Nothing to do while the window has no
+// notification-area icon of its own.
+void Form_Resize(WindowToolkit& form);
+
+// The close button.
+void Image1_MouseMove(WindowToolkit& form);
+void Image2_MouseDown(WindowToolkit& form);
+void Image2_MouseUp(WindowToolkit& form);
+
+// The minimize button, which acts on the press.
+void Image4_MouseMove(WindowToolkit& form);
+void Image5_MouseDown(WindowToolkit& form);
+void Image6_MouseUp(WindowToolkit& form);
+
+// The link.
+void Label4_Click(WindowToolkit& form);
+
+// A click in a box puts its whole text on the clipboard.
+void Text1_Click(WindowToolkit& form);
+void Text2_Click(WindowToolkit& form);
+void Text3_Click(WindowToolkit& form);
+
+}  // namespace tavrel::window

@@ -1,0 +1,81 @@
+// Routes the mouse over what the window draws itself (background, frame
+// lines, labels, images) to the handlers of form_abc.h. The text boxes are
+// windows of their own and get their mouse events from the system.
+//
+// - A frame line takes no mouse events: over a line the background has them.
+// - Among overlapping visible images the upper one gets the mouse.
+// - A button release belongs to the control that got the press, wherever the
+//   pointer is then; while a button is held, moves belong to it as well.
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "lookup/window/window_design.h"
+#include "lookup/window/window_toolkit.h"
+
+namespace tavrel::window {
+
+enum class MouseButton { Left, Right, Middle };
+
+struct PixelPoint {
+  int x, y;
+};
+
+struct PixelRect {
+  int left, top, width, height;
+  constexpr bool Contains(PixelPoint p) const {
+    return p.x >= left && p.x < left + width && p.y >= top && p.y < top + height;
+  }
+  friend constexpr bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+constexpr PixelRect PixelsOf(const TwipRect& r) {
+  return {PixelsOfTwips(r.left), PixelsOfTwips(r.top), PixelsOfTwips(r.width), PixelsOfTwips(r.height)};
+}
+
+// What the mouse is over, among what the window draws itself.
+struct MouseTarget {
+  enum class Kind { Background, Label, Image } kind = Kind::Background;
+  int index = 0;  // into kLabels or kImages
+  friend constexpr bool operator==(const MouseTarget&, const MouseTarget&) = default;
+};
+
+inline constexpr MouseTarget kBackground{};
+constexpr MouseTarget TargetOf(Label label) { return {MouseTarget::Kind::Label, IndexOf(label)}; }
+constexpr MouseTarget TargetOf(Image image) { return {MouseTarget::Kind::Image, IndexOf(image)}; }
+
+// The mouse pointer to show.
+enum class Pointer { Default, Hand, LinkHand };
+
+class MouseRouter {
+ public:
+  explicit MouseRouter(WindowToolkit& form) : form_(form) {}
+
+  // Labels are as large as their captions, which the toolkit measures.
+  void SetLabelBounds(Label label, PixelRect bounds) { labels_[IndexOf(label)] = bounds; }
+  PixelRect LabelBounds(Label label) const { return labels_[IndexOf(label)]; }
+
+  MouseTarget TargetAt(PixelPoint point) const;
+  Pointer PointerAt(PixelPoint point) const;
+
+  void Press(MouseButton button, PixelPoint point);
+  void Move(PixelPoint point);
+  void Release(MouseButton button, PixelPoint point);
+
+  // The window lost the mouse (the system took it, or the window was hidden):
+  // no button counts as held any more.
+  void CaptureLost();
+
+  // Whether a press is still waiting for its release: the toolkit keeps the
+  // mouse captured while it is.
+  bool ButtonsHeld() const { return held_ != 0; }
+
+ private:
+  WindowToolkit& form_;
+  std::array<PixelRect, kLabelCount> labels_{};
+  MouseTarget pressed_on_;
+  unsigned held_ = 0;
+};
+
+}  // namespace tavrel::window

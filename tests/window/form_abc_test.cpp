@@ -1,0 +1,273 @@
+// The window's handlers and mouse routing against a recording toolkit.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "lookup/window/form_abc.h"
+#include "lookup/window/mouse_routing.h"
+#include "tests/window/recording_form.h"
+
+namespace tavrel::window {
+namespace {
+
+using testing::RecordingForm;
+using Calls = std::vector<std::string>;
+
+TEST(FormLoad, SizesEmptiesAndSetsTheFontsInOrder) {
+  RecordingForm form;
+  Form_Load(form);
+  Calls expected = {"Height 3350", "Width 4500", "Text1 = ''"};
+  for (int i = 1; i <= 5; ++i) {
+    const std::string name = "Label" + std::to_string(i);
+    expected.insert(expected.end(), {"Find " + name, "FontName " + name + " 宋体", "Find " + name,
+                                     "FontSize " + name + " 9"});
+  }
+  for (int i = 1; i <= 3; ++i) {
+    const std::string name = "Text" + std::to_string(i);
+    expected.insert(expected.end(), {"Find " + name, "FontName " + name + " MS Sans Serif", "Find " + name,
+                                     "FontSize " + name + " 12"});
+  }
+  EXPECT_EQ(form.calls, expected);
+}
+
+struct HandlerCase {
+  const char* name;
+  void (*handler)(WindowToolkit&);
+  Calls calls;
+};
+
+TEST(Handlers, SetTheImagesInTheirOrderAndThenAct) {
+  const std::vector<HandlerCase> cases = {
+      {"Image1_MouseMove", Image1_MouseMove, {"Show Image2", "Hide Image1", "Hide Image3"}},
+      {"Image2_MouseDown", Image2_MouseDown, {"Show Image3", "Hide Image1", "Show Image2"}},
+      {"Image2_MouseUp", Image2_MouseUp, {"Show Image1", "Hide Image2", "Hide Image3", "Unload"}},
+      {"Image4_MouseMove", Image4_MouseMove, {"Hide Image4", "Show Image5", "Hide Image6"}},
+      {"Image5_MouseDown", Image5_MouseDown, {"Hide Image4", "Show Image5", "Show Image6", "Minimize"}},
+      {"Image6_MouseUp", Image6_MouseUp, {"Show Image4", "Hide Image5", "Hide Image6"}},
+      {"Form_MouseMove",
+       Form_MouseMove,
+       {"Show Image1", "Hide Image2", "Hide Image3", "Show Image4", "Hide Image5", "Hide Image6"}},
+      {"Form_MouseDown", Form_MouseDown, {"SystemMove"}},
+      {"Label4_Click", Label4_Click, {"OpenHomePage"}},
+      {"Form_Resize", Form_Resize, {}},
+  };
+  for (const HandlerCase& c : cases) {
+    RecordingForm form;
+    c.handler(form);
+    EXPECT_EQ(form.calls, c.calls) << c.name;
+  }
+}
+
+TEST(Handlers, AClickInABoxPutsItsWholeTextOnTheClipboardEveryTime) {
+  RecordingForm form;
+  form.SetText(Box::Text1, u"中ab");
+  form.SetText(Box::Text2, u"oi ab");
+  form.Forget();
+  Text1_Click(form);
+  Text1_Click(form);
+  Text2_Click(form);
+  Text3_Click(form);  // empty
+  EXPECT_EQ(form.calls, (Calls{"Clipboard '中ab'", "Clipboard '中ab'", "Clipboard 'oi ab'", "Clipboard ''"}));
+}
+
+// Places in the window, in pixels.
+constexpr PixelPoint kClose{283, 19};
+constexpr PixelPoint kMinimize{263, 19};
+constexpr PixelPoint kOnBackground{150, 36};
+constexpr PixelPoint kOnLine1{150, 56};
+constexpr PixelPoint kOnLabel1{50, 72};
+constexpr PixelPoint kOnLabel4{90, 186};
+constexpr PixelPoint kOutside{-40, 400};
+
+struct Event {
+  enum class Kind { Press, Move, Release, CaptureLost } kind;
+  MouseButton button;
+  PixelPoint at;
+};
+
+Event PressAt(PixelPoint p, MouseButton b = MouseButton::Left) { return {Event::Kind::Press, b, p}; }
+Event MoveTo(PixelPoint p) { return {Event::Kind::Move, MouseButton::Left, p}; }
+Event ReleaseAt(PixelPoint p, MouseButton b = MouseButton::Left) { return {Event::Kind::Release, b, p}; }
+Event LoseCapture() { return {Event::Kind::CaptureLost, MouseButton::Left, {}}; }
+
+struct LookCase {
+  const char* name;
+  std::vector<Image> start;  // visible images before the events
+  std::vector<Event> events;
+  const char* visible_after;
+  Calls actions;
+};
+
+class Routed : public ::testing::Test {
+ protected:
+  Routed() : router(form) {
+    router.SetLabelBounds(Label::Label1, {43, 67, 48, 12});
+    router.SetLabelBounds(Label::Label4, {76, 181, 84, 12});
+  }
+
+  void Run(const std::vector<Event>& events) {
+    for (const Event& e : events) {
+      switch (e.kind) {
+        case Event::Kind::Press:
+          router.Press(e.button, e.at);
+          break;
+        case Event::Kind::Move:
+          router.Move(e.at);
+          break;
+        case Event::Kind::Release:
+          router.Release(e.button, e.at);
+          break;
+        case Event::Kind::CaptureLost:
+          router.CaptureLost();
+          break;
+      }
+    }
+  }
+
+  RecordingForm form;
+  MouseRouter router;
+};
+
+using enum Image;
+
+TEST_F(Routed, ButtonLooksFollowTheTransitionTable) {
+  const std::vector<LookCase> cases = {
+      // close button
+      {"close: normal, move over it: hover", {Image1, Image4}, {MoveTo(kClose)}, "Image2 Image4", {}},
+      {"close: hover, moving on keeps hover", {Image2, Image4}, {MoveTo(kClose)}, "Image2 Image4", {}},
+      {"close: hover, press: pressed", {Image2, Image4}, {PressAt(kClose)}, "Image2 Image3 Image4", {}},
+      {"close: hover, right press: pressed",
+       {Image2, Image4},
+       {PressAt(kClose, MouseButton::Right)},
+       "Image2 Image3 Image4",
+       {}},
+      {"close: pressed, release anywhere: unloads",
+       {Image2, Image4},
+       {PressAt(kClose, MouseButton::Middle), MoveTo(kOnBackground),
+        ReleaseAt(kOutside, MouseButton::Middle)},
+       "Image1 Image4",
+       {"Unload"}},
+      {"close: normal, a press does nothing",
+       {Image1, Image4},
+       {PressAt(kClose), ReleaseAt(kClose)},
+       "Image1 Image4",
+       {}},
+      // minimize button
+      {"minimize: normal, move over it: hover", {Image1, Image4}, {MoveTo(kMinimize)}, "Image1 Image5", {}},
+      {"minimize: hover, press: pressed and minimized at once",
+       {Image1, Image5},
+       {PressAt(kMinimize)},
+       "Image1 Image5 Image6",
+       {"Minimize"}},
+      {"minimize: the release after the press does nothing more",
+       {Image1, Image5},
+       {PressAt(kMinimize), ReleaseAt(kMinimize)},
+       "Image1 Image5 Image6",
+       {"Minimize"}},
+      {"minimize: still pressed after a restore, a move keeps it",
+       {Image1, Image5, Image6},
+       {MoveTo(kMinimize)},
+       "Image1 Image5 Image6",
+       {}},
+      {"minimize: pressed, one click: normal without minimizing",
+       {Image1, Image5, Image6},
+       {PressAt(kMinimize), ReleaseAt(kMinimize)},
+       "Image1 Image4",
+       {}},
+      {"minimize: normal, a press does nothing", {Image1, Image4}, {PressAt(kMinimize)}, "Image1 Image4", {}},
+      // both
+      {"background move: both normal",
+       {Image2, Image3, Image5, Image6},
+       {MoveTo(kOnBackground)},
+       "Image1 Image4",
+       {}},
+      {"a move over a line is the background's", {Image2, Image5}, {MoveTo(kOnLine1)}, "Image1 Image4", {}},
+      {"leaving onto a label keeps the hover look",
+       {Image2, Image5},
+       {MoveTo(kOnLabel1)},
+       "Image2 Image5",
+       {}},
+      {"a held press on the close button owns the moves",
+       {Image2, Image4},
+       {PressAt(kClose), MoveTo(kOnBackground)},
+       "Image2 Image3 Image4",
+       {}},
+      {"a release without its press does nothing",
+       {Image2, Image3, Image4},
+       {ReleaseAt(kClose)},
+       "Image2 Image3 Image4",
+       {}},
+      {"after the mouse was taken away the release does nothing",
+       {Image2, Image4},
+       {PressAt(kClose), LoseCapture(), ReleaseAt(kClose)},
+       "Image2 Image3 Image4",
+       {}},
+  };
+  for (const LookCase& c : cases) {
+    form.SetVisible(c.start);
+    form.Forget();
+    router.CaptureLost();
+    Run(c.events);
+    EXPECT_EQ(form.VisibleImages(), c.visible_after) << c.name;
+    EXPECT_EQ(form.Actions(), c.actions) << c.name;
+  }
+}
+
+struct PressCase {
+  const char* name;
+  std::vector<Event> events;
+  Calls actions;
+};
+
+TEST_F(Routed, PressesOnTheBackgroundMoveTheWindowAndTheLinkOpensOnAClick) {
+  const std::vector<PressCase> cases = {
+      {"left on the background", {PressAt(kOnBackground)}, {"SystemMove"}},
+      {"right on the background", {PressAt(kOnBackground, MouseButton::Right)}, {"SystemMove"}},
+      {"middle on the background", {PressAt(kOnBackground, MouseButton::Middle)}, {"SystemMove"}},
+      {"on a frame line", {PressAt(kOnLine1)}, {"SystemMove"}},
+      {"on a label", {PressAt(kOnLabel1), ReleaseAt(kOnLabel1)}, {}},
+      {"on an image", {PressAt(kClose), ReleaseAt(kClose)}, {}},
+      {"click on the link", {PressAt(kOnLabel4), ReleaseAt(kOnLabel4)}, {"OpenHomePage"}},
+      {"right click on the link",
+       {PressAt(kOnLabel4, MouseButton::Right), ReleaseAt(kOnLabel4, MouseButton::Right)},
+       {}},
+      {"press on the link, release elsewhere", {PressAt(kOnLabel4), ReleaseAt(kOnBackground)}, {}},
+      {"press elsewhere, release on the link", {PressAt(kOnLabel1), ReleaseAt(kOnLabel4)}, {}},
+  };
+  for (const PressCase& c : cases) {
+    form.SetVisible({Image1, Image4});
+    form.Forget();
+    router.CaptureLost();
+    Run(c.events);
+    EXPECT_EQ(form.Actions(), c.actions) << c.name;
+  }
+}
+
+TEST_F(Routed, TheUpperVisibleImageGetsTheMouse) {
+  form.SetVisible({Image1, Image2, Image3});
+  EXPECT_EQ(router.TargetAt(kClose), TargetOf(Image3));
+  form.SetVisible({Image1, Image2});
+  EXPECT_EQ(router.TargetAt(kClose), TargetOf(Image2));
+  // Image2 is one pixel lower than the others: its last row is Image1's.
+  form.SetVisible({Image1, Image2});
+  EXPECT_EQ(router.TargetAt({283, 28}), TargetOf(Image1));
+  form.SetVisible({Image4, Image5, Image6});
+  EXPECT_EQ(router.TargetAt(kMinimize), TargetOf(Image6));
+  form.SetVisible({});
+  EXPECT_EQ(router.TargetAt(kClose), window::kBackground);
+}
+
+TEST_F(Routed, PointersShowTheHandOverImagesAndTheLinkHandOverTheLink) {
+  form.SetVisible({Image1, Image4});
+  EXPECT_EQ(router.PointerAt(kClose), Pointer::Hand);
+  EXPECT_EQ(router.PointerAt(kMinimize), Pointer::Hand);
+  EXPECT_EQ(router.PointerAt(kOnLabel4), Pointer::LinkHand);
+  EXPECT_EQ(router.PointerAt(kOnLabel1), Pointer::Default);
+  EXPECT_EQ(router.PointerAt(kOnBackground), Pointer::Default);
+  EXPECT_EQ(router.PointerAt(kOnLine1), Pointer::Default);
+}
+
+}  // namespace
+}  // namespace tavrel::window

@@ -1,0 +1,238 @@
+#include "tests/window/tavrel_process.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <thread>
+
+namespace tavrel::window::testing {
+namespace {
+
+// A Linux path as Wine shows it to Windows programs.
+std::string DosPath(std::string unix_path) {
+  std::replace(unix_path.begin(), unix_path.end(), '/', '\\');
+  return "Z:" + unix_path;
+}
+
+struct FoundWindows {
+  DWORD process;
+  std::vector<HWND> windows;
+  const wchar_t* class_name;
+  const wchar_t* title;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
+  auto* found = reinterpret_cast<FoundWindows*>(param);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process != found->process || !IsWindowVisible(window)) return TRUE;
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  if (found->class_name != nullptr && std::wcscmp(name, found->class_name) != 0) return TRUE;
+  if (found->title != nullptr && WindowText(window) != found->title) return TRUE;
+  found->windows.push_back(window);
+  return TRUE;
+}
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM param) {
+  auto* seen = reinterpret_cast<SeenMessageBox*>(param);
+  wchar_t name[32] = {};
+  GetClassNameW(child, name, 32);
+  if (std::wcscmp(name, L"Button") == 0) {
+    ++seen->buttons;
+    if (GetDlgCtrlID(child) == IDOK) seen->has_ok = true;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+void RunUnix(const std::string& command) {
+  static std::atomic<int> counter{0};
+  const std::string marker = std::string(TAVREL_TEST_DIR) + "/unix-" + std::to_string(GetCurrentProcessId()) +
+                             "-" + std::to_string(++counter) + ".done";
+  const std::string dos_marker = DosPath(marker);
+  DeleteFileA(dos_marker.c_str());
+  std::string line = "Z:\\bin\\sh -c \"" + command + "; echo done > " + marker + "\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  ASSERT_TRUE(
+      CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
+      << command;
+  // A Linux program's process handle cannot be waited on: wait for its marker.
+  ASSERT_TRUE(
+      WaitUntil([&] { return GetFileAttributesA(dos_marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000))
+      << command;
+  DeleteFileA(dos_marker.c_str());
+  CloseHandle(started.hThread);
+  CloseHandle(started.hProcess);
+}
+
+void MoveMouseOnScreen(int x, int y) {
+  RunUnix("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y));
+  Sleep(150);
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start > milliseconds) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+std::wstring WindowText(HWND window) {
+  // GetWindowText does not ask a window of another process: send WM_GETTEXT.
+  wchar_t buffer[1024] = {};
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
+                      &copied);
+  return buffer;
+}
+
+TavrelProcess::TavrelProcess() {
+  std::string line = DosPath(TAVREL_EXE);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process_)) {
+    ADD_FAILURE() << "cannot start " << line;
+    return;
+  }
+  WaitUntil(
+      [&] {
+        FoundWindows found{process_.dwProcessId, {}, nullptr, L"Tavrel"};
+        EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&found));
+        if (found.windows.empty()) return false;
+        window_ = found.windows.front();
+        return true;
+      },
+      20000);
+  if (window_ == nullptr) {
+    ADD_FAILURE() << "Tavrel's window did not appear";
+    return;
+  }
+  for (int i = 0; i < 3; ++i) boxes_[i] = GetDlgItem(window_, 101 + i);
+}
+
+TavrelProcess::~TavrelProcess() {
+  if (process_.hProcess == nullptr) return;
+  if (!HasEnded()) {
+    for (HWND box : MessageBoxes()) PostMessageW(box, WM_COMMAND, IDOK, 0);
+    PostMessageW(window_, WM_CLOSE, 0, 0);
+    if (!HasEnded(5000)) TerminateProcess(process_.hProcess, 1);
+  }
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+}
+
+bool TavrelProcess::HasEnded(DWORD wait_milliseconds) const {
+  return WaitForSingleObject(process_.hProcess, wait_milliseconds) == WAIT_OBJECT_0;
+}
+
+void TavrelProcess::SetText1(const std::wstring& text) {
+  SendMessageW(Box(1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+POINT TavrelProcess::Origin() const {
+  RECT frame{};
+  GetWindowRect(window_, &frame);
+  return {frame.left, frame.top};
+}
+
+void TavrelProcess::MoveMouseTo(int x, int y) const {
+  const POINT origin = Origin();
+  MoveMouseOnScreen(origin.x + x, origin.y + y);
+}
+
+void TavrelProcess::PressMouse(int button) const {
+  RunUnix("xdotool mousedown " + std::to_string(button));
+  Sleep(150);
+}
+
+void TavrelProcess::ReleaseMouse(int button) const {
+  RunUnix("xdotool mouseup " + std::to_string(button));
+  Sleep(150);
+}
+
+void TavrelProcess::ClickAt(int x, int y) const {
+  MoveMouseTo(x, y);
+  RunUnix("xdotool click 1");
+  Sleep(200);
+}
+
+std::vector<HWND> TavrelProcess::MessageBoxes() const {
+  FoundWindows found{process_.dwProcessId, {}, L"#32770", L"Zelvaran"};
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&found));
+  return found.windows;
+}
+
+std::wstring TavrelProcess::ShownTooltip() const {
+  FoundWindows found{process_.dwProcessId, {}, L"tooltips_class32", nullptr};
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&found));
+  return found.windows.empty() ? std::wstring() : WindowText(found.windows.front());
+}
+
+SeenMessageBox ReadMessageBox(HWND box) {
+  SeenMessageBox seen;
+  seen.caption = WindowText(box);
+  wchar_t text[512] = {};
+  GetDlgItemTextW(box, 0xFFFF, text, 512);
+  seen.text = text;
+  seen.owner = GetWindow(box, GW_OWNER);
+  seen.has_icon = GetDlgItem(box, 0x14) != nullptr;
+  EnumChildWindows(box, CollectChild, reinterpret_cast<LPARAM>(&seen));
+  return seen;
+}
+
+void PutOnClipboard(const std::wstring& unicode, UINT extra_format) {
+  ASSERT_TRUE(WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000));
+  EmptyClipboard();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (unicode.size() + 1) * sizeof(wchar_t));
+  std::memcpy(GlobalLock(block), unicode.c_str(), (unicode.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(block);
+  SetClipboardData(CF_UNICODETEXT, block);
+  if (extra_format != 0) {
+    HGLOBAL extra = GlobalAlloc(GMEM_MOVEABLE, 4);
+    std::memcpy(GlobalLock(extra), "old", 4);
+    GlobalUnlock(extra);
+    SetClipboardData(extra_format, extra);
+  }
+  CloseClipboard();
+}
+
+bool ReadUnicodeClipboard(std::wstring& text) {
+  if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000)) return false;
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  if (data != nullptr) text = static_cast<const wchar_t*>(GlobalLock(data));
+  if (data != nullptr) GlobalUnlock(data);
+  CloseClipboard();
+  return data != nullptr;
+}
+
+bool ReadAnsiClipboard(std::string& text) {
+  if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000)) return false;
+  HANDLE data = GetClipboardData(CF_TEXT);
+  if (data != nullptr) text = static_cast<const char*>(GlobalLock(data));
+  if (data != nullptr) GlobalUnlock(data);
+  CloseClipboard();
+  return data != nullptr;
+}
+
+bool ClipboardHasFormat(UINT format) { return IsClipboardFormatAvailable(format) != FALSE; }
+
+std::string Ansi(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
+                                       nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
+                      nullptr);
+  return bytes;
+}
+
+}  // namespace tavrel::window::testing

@@ -1,0 +1,84 @@
+// Drives a running Tavrel.exe from outside, as a person or an automation tool
+// would: finds its window and boxes, sets and reads text, moves the real
+// mouse with xdotool, reads and closes its message boxes.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tavrel::window::testing {
+
+// Runs a Linux command line (through /bin/sh) on the display of the test and
+// waits until it has finished.
+void RunUnix(const std::string& command);
+
+// The real mouse, at a point of the screen.
+void MoveMouseOnScreen(int x, int y);
+
+// Waits until the condition holds, up to the time given; returns whether it did.
+bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = 5000);
+
+std::wstring WindowText(HWND window);
+
+class TavrelProcess {
+ public:
+  TavrelProcess();  // starts Tavrel.exe and waits for its window
+  ~TavrelProcess();
+  TavrelProcess(const TavrelProcess&) = delete;
+  TavrelProcess& operator=(const TavrelProcess&) = delete;
+
+  HWND Window() const { return window_; }
+  HWND Box(int number) const { return boxes_[number - 1]; }  // Text1 .. Text3
+  DWORD Id() const { return process_.dwProcessId; }
+  bool HasEnded(DWORD wait_milliseconds = 0) const;
+
+  // Sets Text1 as code would, and waits for the lookup to finish.
+  void SetText1(const std::wstring& text);
+  std::wstring Text(int number) const { return WindowText(Box(number)); }
+
+  // The window's top-left corner on the screen.
+  POINT Origin() const;
+
+  // The real mouse, at a point of the window (client pixels).
+  void MoveMouseTo(int x, int y) const;
+  void PressMouse(int button) const;
+  void ReleaseMouse(int button) const;
+  void ClickAt(int x, int y) const;
+
+  // The text of the tooltip this process shows, or empty when none is shown.
+  std::wstring ShownTooltip() const;
+
+  // The visible message boxes ("#32770", titled "Zelvaran") of this process.
+  std::vector<HWND> MessageBoxes() const;
+
+ private:
+  PROCESS_INFORMATION process_{};
+  HWND window_ = nullptr;
+  HWND boxes_[3] = {};
+};
+
+// The message box's text, its buttons and whether it shows an icon.
+struct SeenMessageBox {
+  std::wstring caption;
+  std::wstring text;
+  HWND owner = nullptr;
+  int buttons = 0;
+  bool has_ok = false;
+  bool has_icon = false;
+};
+
+SeenMessageBox ReadMessageBox(HWND box);
+
+// Clipboard helpers of the test process itself.
+void PutOnClipboard(const std::wstring& unicode, UINT extra_format = 0);
+bool ReadUnicodeClipboard(std::wstring& text);
+bool ReadAnsiClipboard(std::string& text);
+bool ClipboardHasFormat(UINT format);
+
+// The text in the system code page, as the ANSI clipboard format holds it.
+std::string Ansi(const std::wstring& text);
+
+}  // namespace tavrel::window::testing

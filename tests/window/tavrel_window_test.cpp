@@ -1,0 +1,330 @@
+// Tavrel.exe as a person sees it, under Wine with code page 936: its window,
+// its boxes and lookups, the no-code messages, the real mouse on the
+// background and the buttons, copy on click and the link.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tests/window/tavrel_process.h"
+
+namespace tavrel::window::testing {
+namespace {
+
+constexpr POINT kOnBackground{150, 36};
+constexpr POINT kOnLine1{150, 56};
+constexpr POINT kOnLabel1{50, 72};
+constexpr POINT kOnLabel3{45, 13};
+constexpr POINT kOnLabel4{96, 187};
+constexpr POINT kOnClose{283, 19};
+constexpr POINT kOnMinimize{263, 19};
+
+RECT ClientRectOf(HWND child, HWND parent) {
+  RECT r{};
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+bool Responds(HWND window) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 3000, &result) != 0;
+}
+
+// Sets Text1 from another thread, since the change waits inside its message
+// boxes; closes every no-code box that comes, and returns their texts.
+std::vector<std::wstring> SetText1ClosingMessages(TavrelProcess& tavrel, const std::wstring& text) {
+  std::thread setter([&] { tavrel.SetText1(text); });
+  std::vector<std::wstring> texts;
+  HWND last = nullptr;
+  for (;;) {
+    HWND box = nullptr;
+    const bool shown = WaitUntil(
+        [&] {
+          const std::vector<HWND> boxes = tavrel.MessageBoxes();
+          if (boxes.empty() || boxes.front() == last) return false;
+          box = boxes.front();
+          return true;
+        },
+        1500);
+    if (!shown) break;
+    texts.push_back(ReadMessageBox(box).text);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    last = box;
+    WaitUntil([&] { return !IsWindow(box); }, 3000);
+  }
+  setter.join();
+  return texts;
+}
+
+TEST(TavrelWindow, IsTheBorderlessDesignedWindowAndLooksUpEveryChange) {
+  TavrelProcess tavrel;
+  ASSERT_NE(tavrel.Window(), nullptr);
+  HWND window = tavrel.Window();
+
+  EXPECT_EQ(WindowText(window), L"Tavrel");
+  const LONG style = GetWindowLongW(window, GWL_STYLE);
+  EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_BORDER), 0) << std::hex << style;
+  EXPECT_NE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0) << "a taskbar button";
+  RECT frame{}, client{};
+  GetWindowRect(window, &frame);
+  GetClientRect(window, &client);
+  EXPECT_EQ(frame.right - frame.left, 300);
+  EXPECT_EQ(frame.bottom - frame.top, 223);
+  EXPECT_EQ(client.right, 300);
+  EXPECT_EQ(client.bottom, 223);
+
+  struct BoxCase {
+    int number;
+    RECT place;  // client pixels
+    bool read_only;
+  };
+  for (const BoxCase& c : {BoxCase{1, {100, 63, 255, 83}, false}, BoxCase{2, {85, 104, 255, 124}, true},
+                           BoxCase{3, {85, 140, 255, 160}, true}}) {
+    HWND box = tavrel.Box(c.number);
+    ASSERT_NE(box, nullptr) << "Text" << c.number;
+    wchar_t class_name[16] = {};
+    GetClassNameW(box, class_name, 16);
+    EXPECT_STREQ(class_name, L"Edit") << "Text" << c.number;
+    const RECT r = ClientRectOf(box, window);
+    EXPECT_EQ(r.left, c.place.left) << "Text" << c.number;
+    EXPECT_EQ(r.top, c.place.top) << "Text" << c.number;
+    EXPECT_EQ(r.right, c.place.right) << "Text" << c.number;
+    EXPECT_EQ(r.bottom, c.place.bottom) << "Text" << c.number;
+    const LONG box_style = GetWindowLongW(box, GWL_STYLE);
+    EXPECT_EQ((box_style & ES_READONLY) != 0, c.read_only) << "Text" << c.number;
+    EXPECT_NE(box_style & ES_CENTER, 0) << "Text" << c.number;
+    EXPECT_EQ(GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0) << "Text" << c.number;
+    EXPECT_EQ(tavrel.Text(c.number), L"") << "Text" << c.number;
+  }
+  EXPECT_EQ(SendMessageW(tavrel.Box(1), EM_GETLIMITTEXT, 0, 0), 18);
+
+  struct LookupCase {
+    std::wstring input, text2, text3;
+  };
+  for (const LookupCase& c :
+       {LookupCase{L"ab c", L"ab c", L"ab c"}, LookupCase{L"  ab  c ", L"ab  c", L"ab  c"},
+        LookupCase{L"\tx\t", L"\tx\t", L"\tx\t"}, LookupCase{L"   ", L"", L""}}) {
+    tavrel.SetText1(c.input);
+    EXPECT_EQ(tavrel.Text(2), c.text2) << "input '" << Ansi(c.input) << "'";
+    EXPECT_EQ(tavrel.Text(3), c.text3) << "input '" << Ansi(c.input) << "'";
+  }
+
+  // Pasting replaces the selection; at most 18 characters go in.
+  PutOnClipboard(L"p q");
+  SendMessageW(tavrel.Box(1), EM_SETSEL, 0, -1);
+  SendMessageW(tavrel.Box(1), WM_PASTE, 0, 0);
+  EXPECT_EQ(tavrel.Text(1), L"p q");
+  EXPECT_EQ(tavrel.Text(2), L"p q");
+  PutOnClipboard(L"abcdefghijklmnopqrstuvwxyz");
+  SendMessageW(tavrel.Box(1), EM_SETSEL, 0, -1);
+  SendMessageW(tavrel.Box(1), WM_PASTE, 0, 0);
+  EXPECT_EQ(tavrel.Text(1), L"abcdefghijklmnopqr");
+  EXPECT_EQ(tavrel.Text(3), L"abcdefghijklmnopqr");
+
+  // Typing and deleting with the real keyboard.
+  tavrel.SetText1(L"");
+  tavrel.ClickAt(180, 73);
+  RunUnix("xdotool type --delay 60 'ab c'");
+  EXPECT_TRUE(WaitUntil([&] { return tavrel.Text(2) == L"ab c"; })) << Ansi(tavrel.Text(2));
+  RunUnix("xdotool key BackSpace BackSpace");
+  EXPECT_TRUE(WaitUntil([&] { return tavrel.Text(3) == L"ab"; })) << Ansi(tavrel.Text(3));
+}
+
+TEST(TavrelWindow, ShowsTheNoCodeMessagesOneAfterAnotherWhileTheBoxesKeepTheirLines) {
+  TavrelProcess tavrel;
+  ASSERT_NE(tavrel.Window(), nullptr);
+  tavrel.SetText1(L"ab c");
+
+  std::thread setter([&] { tavrel.SetText1(L"，a，"); });
+  for (int message = 1; message <= 2; ++message) {
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+      const std::vector<HWND> boxes = tavrel.MessageBoxes();
+      if (boxes.empty()) return false;
+      box = boxes.front();
+      return true;
+    })) << "message "
+        << message;
+    Sleep(200);
+    EXPECT_EQ(tavrel.MessageBoxes().size(), 1u) << "one box at a time";
+    const SeenMessageBox seen = ReadMessageBox(box);
+    EXPECT_EQ(seen.caption, L"Zelvaran");
+    EXPECT_EQ(seen.text, L"无法给 ， 编码");
+    EXPECT_EQ(seen.owner, tavrel.Window());
+    EXPECT_EQ(seen.buttons, 1);
+    EXPECT_TRUE(seen.has_ok);
+    EXPECT_FALSE(seen.has_icon);
+    EXPECT_EQ(tavrel.Text(2), L"ab c") << "message " << message;
+    EXPECT_EQ(tavrel.Text(3), L"ab c") << "message " << message;
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+  }
+  setter.join();
+  EXPECT_TRUE(tavrel.MessageBoxes().empty());
+  EXPECT_EQ(tavrel.Text(2), L"a");
+  EXPECT_EQ(tavrel.Text(3), L"， a ，");
+}
+
+TEST(TavrelWindow, TheRealMouseDragsCopiesOpensTheLinkMinimizesAndCloses) {
+  TavrelProcess tavrel;
+  ASSERT_NE(tavrel.Window(), nullptr);
+  HWND window = tavrel.Window();
+
+  // Dragging: by the background and by a frame line, not by a label.
+  struct DragCase {
+    const char* where;
+    POINT from;
+    bool moves;
+  };
+  for (const DragCase& c : {DragCase{"background", kOnBackground, true},
+                            DragCase{"frame line", kOnLine1, true}, DragCase{"label", kOnLabel1, false}}) {
+    const POINT before = tavrel.Origin();
+    tavrel.MoveMouseTo(c.from.x, c.from.y);
+    tavrel.PressMouse(1);
+    MoveMouseOnScreen(before.x + c.from.x + 20, before.y + c.from.y + 10);
+    MoveMouseOnScreen(before.x + c.from.x + 40, before.y + c.from.y + 25);
+    tavrel.ReleaseMouse(1);
+    if (c.moves) {
+      EXPECT_TRUE(WaitUntil(
+          [&] {
+            const POINT after = tavrel.Origin();
+            return after.x - before.x == 40 && after.y - before.y == 25;
+          },
+          3000))
+          << c.where << ": moved by " << tavrel.Origin().x - before.x << ", " << tavrel.Origin().y - before.y;
+    } else {
+      Sleep(300);
+      const POINT after = tavrel.Origin();
+      EXPECT_EQ(after.x, before.x) << c.where;
+      EXPECT_EQ(after.y, before.y) << c.where;
+    }
+  }
+
+  // Pointers: one hand over all images, another over the link; tooltips only
+  // on the title and the link.
+  const auto pointer_at = [&](POINT p) {
+    tavrel.MoveMouseTo(p.x, p.y);
+    Sleep(100);
+    CURSORINFO info{};
+    info.cbSize = sizeof info;
+    GetCursorInfo(&info);
+    return info.hCursor;
+  };
+  const HCURSOR on_background = pointer_at(kOnBackground);
+  const HCURSOR on_close = pointer_at(kOnClose);
+  const HCURSOR on_minimize = pointer_at(kOnMinimize);
+  const HCURSOR on_link = pointer_at(kOnLabel4);
+  EXPECT_NE(on_close, on_background);
+  EXPECT_EQ(on_minimize, on_close);
+  EXPECT_NE(on_link, on_background);
+  EXPECT_NE(on_link, on_close);
+  EXPECT_EQ(pointer_at(kOnLabel1), on_background);
+
+  struct TipCase {
+    const char* where;
+    POINT at;
+    std::wstring tip;
+  };
+  for (const TipCase& c : {TipCase{"title", kOnLabel3, L"已收录汉字20938个"},
+                           TipCase{"link", kOnLabel4, L"欢迎使用Ombrik输入法"}}) {
+    tavrel.MoveMouseTo(kOnBackground.x, kOnBackground.y);
+    tavrel.MoveMouseTo(c.at.x, c.at.y);
+    tavrel.MoveMouseTo(c.at.x + 2, c.at.y);
+    EXPECT_TRUE(WaitUntil([&] { return tavrel.ShownTooltip() == c.tip; }, 4000)) << c.where;
+  }
+  tavrel.MoveMouseTo(kOnBackground.x, kOnBackground.y);
+  tavrel.MoveMouseTo(kOnLabel1.x, kOnLabel1.y);
+  Sleep(1500);
+  EXPECT_EQ(tavrel.ShownTooltip(), L"") << "no tooltip on Label1";
+
+  // Copy on click: the whole text, as Unicode and as ANSI text, and nothing
+  // of what the clipboard held before.
+  EXPECT_EQ(SetText1ClosingMessages(tavrel, L" ab，"), std::vector<std::wstring>{L"无法给 ， 编码"});
+  ASSERT_EQ(tavrel.Text(3), L"ab ，");
+  const UINT stale_format = RegisterClipboardFormatW(L"Tavrel test: an earlier owner's format");
+  struct ClickCase {
+    int box;
+    POINT at;
+    std::wstring copied;
+  };
+  for (const ClickCase& c : {ClickCase{1, {120, 73}, L" ab，"}, ClickCase{2, {240, 114}, L"ab"},
+                             ClickCase{3, {100, 150}, L"ab ，"}}) {
+    PutOnClipboard(L"stale", stale_format);
+    tavrel.ClickAt(c.at.x, c.at.y);
+    std::wstring unicode;
+    std::string ansi;
+    EXPECT_TRUE(WaitUntil([&] { return ReadUnicodeClipboard(unicode) && unicode == c.copied; }, 3000))
+        << "Text" << c.box << ": " << Ansi(unicode);
+    EXPECT_TRUE(ReadAnsiClipboard(ansi)) << "Text" << c.box;
+    EXPECT_EQ(ansi, Ansi(c.copied)) << "Text" << c.box;
+    EXPECT_FALSE(ClipboardHasFormat(stale_format)) << "Text" << c.box;
+  }
+  // An empty box gives the empty text.
+  tavrel.SetText1(L"");
+  PutOnClipboard(L"stale");
+  tavrel.ClickAt(170, 114);
+  std::wstring empty = L"stale";
+  EXPECT_TRUE(WaitUntil([&] { return ReadUnicodeClipboard(empty) && empty.empty(); }, 3000)) << Ansi(empty);
+
+  // While another program holds the clipboard open, the click gives up after
+  // a moment; the window goes on.
+  tavrel.SetText1(L"held");
+  PutOnClipboard(L"kept");
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  tavrel.ClickAt(170, 73);
+  Sleep(500);
+  CloseClipboard();
+  EXPECT_TRUE(Responds(window));
+  std::wstring kept;
+  EXPECT_TRUE(ReadUnicodeClipboard(kept));
+  EXPECT_EQ(kept, L"kept");
+
+  // The link opens the web page through the shell; the window goes on unchanged.
+  {
+    const POINT before = tavrel.Origin();
+    tavrel.ClickAt(kOnLabel4.x, kOnLabel4.y);
+    Sleep(1000);
+    EXPECT_FALSE(tavrel.HasEnded());
+    EXPECT_TRUE(Responds(window));
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_FALSE(IsIconic(window));
+    EXPECT_EQ(tavrel.Origin().x, before.x);
+    EXPECT_EQ(tavrel.Origin().y, before.y);
+    EXPECT_EQ(tavrel.Text(1), L"held");
+  }
+
+  // A picture for people to look at, with some Chinese in it.
+  SetText1ClosingMessages(tavrel, L"你好，中文");
+  tavrel.MoveMouseTo(-20, -20);
+  {
+    const POINT origin = tavrel.Origin();
+    RunUnix("import -window root -crop 300x223+" + std::to_string(origin.x) + "+" + std::to_string(origin.y) +
+            " +repage " + TAVREL_SCREENSHOT);
+  }
+
+  // The minimize button acts on the press, from its hover look.
+  tavrel.MoveMouseTo(kOnBackground.x, kOnBackground.y);
+  tavrel.MoveMouseTo(kOnMinimize.x, kOnMinimize.y);
+  tavrel.PressMouse(1);
+  EXPECT_TRUE(WaitUntil([&] { return IsIconic(window) != FALSE; }, 3000)) << "minimized on the press";
+  tavrel.ReleaseMouse(1);
+  ShowWindow(window, SW_RESTORE);
+  ASSERT_TRUE(WaitUntil([&] { return !IsIconic(window); }, 3000));
+
+  // The close button: hover, press with the right button, release outside.
+  tavrel.MoveMouseTo(kOnBackground.x, kOnBackground.y);
+  tavrel.MoveMouseTo(kOnClose.x, kOnClose.y);
+  EXPECT_FALSE(tavrel.HasEnded());
+  tavrel.PressMouse(3);
+  tavrel.MoveMouseTo(kOnClose.x + 60, kOnClose.y - 40);
+  EXPECT_FALSE(tavrel.HasEnded()) << "the press alone does not close";
+  tavrel.ReleaseMouse(3);
+  EXPECT_TRUE(tavrel.HasEnded(5000)) << "the release ends the program";
+}
+
+}  // namespace
+}  // namespace tavrel::window::testing
