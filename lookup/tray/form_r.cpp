@@ -75,7 +75,7 @@ std::uint32_t FormR::TrayWindowProc(std::uint32_t window, std::uint32_t message,
 }
 
 void Form_Resize(TrayForm& form, FormR& tray) {
-  if (!form.IsMinimized()) return;
+  if (!form.IsMinimizedState()) return;
   if (!tray.AddTrayIcon(form)) return;
   tray.SetTrayTip(u"Tavrel");
   form.Hide();

@@ -45,7 +45,7 @@ class TrayForm {
   virtual ~TrayForm() = default;
   virtual std::uint32_t WindowHandle() const = 0;
   virtual std::uint32_t IconHandle() const = 0;
-  virtual bool IsMinimized() const = 0;
+  virtual bool IsMinimizedState() const = 0;
   virtual void SetNormal() = 0;
   virtual void Show() = 0;
   virtual void Hide() = 0;

@@ -8,6 +8,7 @@
 #include <cwchar>
 
 #include "lookup/win32/clipboard.h"
+#include "lookup/win32/tray_shell.h"
 #include "lookup/win32/resource_ids.h"
 #include "lookup/win32/system_move.h"
 #include "lookup/win32/url_mail.h"
@@ -336,6 +337,28 @@ void AbcWindow::SetImageVisible(Image image, bool visible) {
 
 void AbcWindow::Minimize() { ShowWindow(window_, SW_MINIMIZE); }
 
+// ---- the window as the tray icon sees it
+
+std::uint32_t AbcWindow::WindowHandle() const {
+  return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window_));
+}
+
+std::uint32_t AbcWindow::IconHandle() const {
+  return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(icon_));
+}
+
+bool AbcWindow::IsMinimizedState() const { return IsIconic(window_) != FALSE; }
+
+// The normal state, and shown again: a hidden window that is restored shows.
+void AbcWindow::SetNormal() { ShowWindow(window_, SW_RESTORE); }
+
+void AbcWindow::Show() {
+  ShowWindow(window_, SW_SHOW);
+  SetForegroundWindow(window_);
+}
+
+void AbcWindow::Hide() { ShowWindow(window_, SW_HIDE); }
+
 void AbcWindow::Unload() { DestroyWindow(window_); }
 
 void AbcWindow::PutOnClipboard(const std::u16string& text) { PutTextOnClipboard(window_, text); }
@@ -515,7 +538,8 @@ LRESULT AbcWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       SetFocus(last_focus_ != nullptr ? last_focus_ : BoxWindow(Box::Text1));
       return 0;
     case WM_SIZE:
-      window::Form_Resize(*this);
+      // On minimize the notification-area icon takes the window's place.
+      tray::Form_Resize(*this, TrayModule());
       return 0;
     case WM_ERASEBKGND:
       return 1;

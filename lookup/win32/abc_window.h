@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "lookup/text1_change.h"
+#include "lookup/tray/form_r.h"
 #include "lookup/win32/picture.h"
 #include "lookup/window/mouse_routing.h"
 #include "lookup/window/window_design.h"
@@ -21,7 +22,7 @@
 
 namespace tavrel::win32 {
 
-class AbcWindow final : public window::WindowToolkit, public LookupBoxes {
+class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public tray::TrayForm {
  public:
   AbcWindow(HINSTANCE instance, const LookupServices& services);
   AbcWindow(const AbcWindow&) = delete;
@@ -51,6 +52,14 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes {
   void PutOnClipboard(const std::u16string& text) override;
   void BeginSystemMove() override;
   void OpenHomePage() override;
+
+  // TrayForm
+  std::uint32_t WindowHandle() const override;
+  std::uint32_t IconHandle() const override;
+  bool IsMinimizedState() const override;
+  void SetNormal() override;
+  void Show() override;
+  void Hide() override;
 
   // LookupBoxes
   std::u16string Text1() const override { return Text(window::Box::Text1); }

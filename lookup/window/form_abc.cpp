@@ -40,8 +40,6 @@ void Form_MouseMove(WindowToolkit& form) {
   Hide(form, Image::Image6);
 }
 
-void Form_Resize(WindowToolkit&) {}
-
 void Image1_MouseMove(WindowToolkit& form) {
   Show(form, Image::Image2);
   Hide(form, Image::Image1);

@@ -16,10 +16,6 @@ void Form_MouseDown(WindowToolkit& form);
 // Over the background both buttons return to their normal look.
 void Form_MouseMove(WindowToolkit& form);
 
-// The window's size or state changed. Nothing to do while the window has no
-// notification-area icon of its own.
-void Form_Resize(WindowToolkit& form);
-
 // The close button.
 void Image1_MouseMove(WindowToolkit& form);
 void Image2_MouseDown(WindowToolkit& form);

@@ -68,7 +68,7 @@ class FakeForm final : public TrayForm {
   explicit FakeForm(Log& log) : log_(log) {}
   std::uint32_t WindowHandle() const override { return kWindow; }
   std::uint32_t IconHandle() const override { return kIcon; }
-  bool IsMinimized() const override { return minimized; }
+  bool IsMinimizedState() const override { return minimized; }
   void SetNormal() override {
     log_.calls.push_back("SetNormal");
     minimized = false;

@@ -14,6 +14,7 @@
 #include "lookup/win32/abc_window.h"
 #include "lookup/win32/picture.h"
 #include "lookup/win32/resource_ids.h"
+#include "lookup/win32/tray_shell.h"
 #include "tests/support/lookup_fakes.h"
 
 namespace tavrel::win32 {
@@ -116,6 +117,38 @@ TEST_F(AbcWindowTest, ItsWindowProcedureCanBeHookedAndChained) {
   SetWindowTextW(Box(1), L"好");
   EXPECT_EQ(hooked_messages, seen);
   EXPECT_EQ(abc.Text(Box::Text2), u"nt");
+}
+
+// Pumps this thread's messages for a while, so that posted ones arrive.
+void PumpMessages(DWORD milliseconds) {
+  const DWORD end = GetTickCount() + milliseconds;
+  MSG message{};
+  while (GetTickCount() < end) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    Sleep(10);
+  }
+}
+
+TEST_F(AbcWindowTest, MinimizedItIsHookedByTheTrayAndARestoreUnhooksIt) {
+  abc.Load();
+  abc.Show(SW_SHOWNORMAL);
+  const LONG own = GetWindowLongA(abc.Handle(), GWL_WNDPROC);
+  const LONG hook = static_cast<LONG>(reinterpret_cast<LONG_PTR>(&TrayWindowProc));
+
+  abc.Minimize();
+  EXPECT_EQ(GetWindowLongA(abc.Handle(), GWL_WNDPROC), hook);
+  EXPECT_FALSE(IsWindowVisible(abc.Handle()));
+  EXPECT_EQ(TrayModule().OldWindowProc(), static_cast<std::uint32_t>(own));
+
+  SendMessageW(abc.Handle(), 0x7E9, 0, WM_RBUTTONUP);
+  EXPECT_EQ(GetWindowLongA(abc.Handle(), GWL_WNDPROC), own);
+  EXPECT_TRUE(IsWindowVisible(abc.Handle()));
+  EXPECT_FALSE(IsIconic(abc.Handle()));
+  PumpMessages(100);
+
+  // The boxes still work after the restore.
+  SetWindowTextW(Box(1), L"中");
+  EXPECT_EQ(abc.Text(Box::Text2), u"oi");
 }
 
 // ---- what the program file carries

@@ -51,7 +51,6 @@ TEST(Handlers, SetTheImagesInTheirOrderAndThenAct) {
        {"Show Image1", "Hide Image2", "Hide Image3", "Show Image4", "Hide Image5", "Hide Image6"}},
       {"Form_MouseDown", Form_MouseDown, {"SystemMove"}},
       {"Label4_Click", Label4_Click, {"OpenHomePage"}},
-      {"Form_Resize", Form_Resize, {}},
   };
   for (const HandlerCase& c : cases) {
     RecordingForm form;

@@ -1,0 +1,35 @@
+// The tray icon's operating-system calls on Win32, and the window procedure
+// that the hook installs.
+#pragma once
+
+#include <windows.h>
+
+#include "lookup/tray/form_r.h"
+
+namespace tavrel::win32 {
+
+// SetWindowLongA, CallWindowProcA (user32) and Shell_NotifyIconA (shell32),
+// each bound on its first call.
+class TrayShellWin32 final : public tray::TrayShell {
+ public:
+  std::uint32_t SetWindowLongA(std::uint32_t window, std::int32_t index, std::uint32_t value) override;
+  std::uint32_t CallWindowProcA(std::uint32_t procedure, std::uint32_t window, std::uint32_t message,
+                                std::uint32_t wparam, std::uint32_t lparam) override;
+  bool Shell_NotifyIconA(std::uint32_t message, tray::AnsiRecord& record) override;
+  std::uint32_t TaskbarCreatedMessage() override;
+};
+
+// The system's ANSI code page, one character at a time.
+class SystemCodePageTextWin32 final : public tray::SystemCodePageText {
+ public:
+  std::string CharacterBytes(char16_t character) const override;
+  std::u16string FromBytes(std::string_view bytes) const override;
+};
+
+// The program's one FormR, whose TrayWindowProc the hook calls.
+tray::FormR& TrayModule();
+
+// The address that the hook installs as the window procedure.
+LRESULT CALLBACK TrayWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+}  // namespace tavrel::win32
