@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "program_paths.h"
+#include "tests/support/message_box_reader.h"
 
 namespace vesktal::testing {
 namespace {
@@ -16,38 +17,14 @@ namespace {
 constexpr wchar_t kLayoutsKey[] = L"System\\CurrentControlSet\\Control\\Keyboard Layouts";
 constexpr wchar_t kLayoutText[] = L"Ombrik输入法 2011版";
 
-struct SeenBox {
-  std::wstring caption;
-  std::wstring text;
-  int buttons = 0;
-  bool has_ok = false;
-  bool has_icon = false;
-};
+using win32_testing::SeenMessageBox;
 
 struct ProgramRun {
   bool ended = false;  // by itself, in time
   DWORD exit_code = 0;
-  std::vector<SeenBox> boxes;
+  std::vector<SeenMessageBox> boxes;
   std::set<HWND> other_windows;  // shown by the program besides message boxes
 };
-
-// Counts the buttons of a message box and looks for an icon shown in it.
-BOOL CALLBACK ExamineChild(HWND child, LPARAM param) {
-  auto* seen = reinterpret_cast<SeenBox*>(param);
-  wchar_t name[32] = {};
-  GetClassNameW(child, name, 32);
-  const std::wstring kind = name;
-  if (kind == L"Button") {
-    ++seen->buttons;
-    if (GetDlgCtrlID(child) == IDOK) seen->has_ok = true;
-  }
-  const LONG style = GetWindowLongW(child, GWL_STYLE);
-  if (kind == L"Static" && (style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child) &&
-      SendMessageW(child, STM_GETICON, 0, 0) != 0) {
-    seen->has_icon = true;
-  }
-  return TRUE;
-}
 
 struct BoxSearch {
   DWORD process_id;
@@ -70,14 +47,8 @@ BOOL CALLBACK FindBoxOf(HWND window, LPARAM param) {
   return FALSE;
 }
 
-SeenBox ReadAndClose(HWND box) {
-  SeenBox seen;
-  wchar_t buffer[512] = {};
-  GetWindowTextW(box, buffer, 512);
-  seen.caption = buffer;
-  GetDlgItemTextW(box, 0xFFFF, buffer, 512);  // the message text
-  seen.text = buffer;
-  EnumChildWindows(box, ExamineChild, reinterpret_cast<LPARAM>(&seen));
+SeenMessageBox ReadAndClose(HWND box) {
+  const SeenMessageBox seen = win32_testing::ReadMessageBox(box);
   PostMessageW(box, WM_COMMAND, IDOK, 0);
   return seen;
 }
@@ -197,7 +168,7 @@ class VesktalProgram : public ::testing::Test {
     EXPECT_TRUE(run.ended);
     EXPECT_EQ(run.exit_code, 0u);
     ASSERT_EQ(run.boxes.size(), 1u);
-    const SeenBox& box = run.boxes[0];
+    const SeenMessageBox& box = run.boxes[0];
     EXPECT_EQ(box.caption, L"Orvestil");
     EXPECT_EQ(box.text,
               L"文件\u201C" L"C:\\windows\\system32\\Vesktal.ime" L"\u201D未找到\uFF0C无法激活Ombrik输入法\uFF01");

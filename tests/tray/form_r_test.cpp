@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "lookup/tray/form_r.h"
@@ -88,22 +90,39 @@ class FakeForm final : public TrayForm {
   Log& log_;
 };
 
-class FormRTest : public ::testing::Test {
- protected:
+// A tray with its window, both logging into one log.
+struct Rig {
+  explicit Rig(const SystemCodePageText& code_page) : tray(shell, code_page, kHookProc) {}
   void Minimize() {
     form.minimized = true;
     Form_Resize(form, tray);
   }
+  // Minimized, in the tray, with the log of getting there left out.
+  void MinimizeToTray() {
+    Minimize();
+    log.calls.clear();
+  }
+
+  Log log;
+  FakeShell shell{log};
+  FakeForm form{log};
+  FormR tray;
+};
+
+class FormRTest : public ::testing::Test {
+ protected:
+  void Minimize() { rig.Minimize(); }
   std::uint32_t Message(std::uint32_t message, std::uint32_t wparam, std::uint32_t lparam) {
     return tray.TrayWindowProc(kWindow, message, wparam, lparam);
   }
   std::vector<std::string> TakeCalls() { return std::exchange(log.calls, {}); }
 
-  Log log;
-  FakeShell shell{log};
-  FakeForm form{log};
   Cp936Text gbk;
-  FormR tray{shell, gbk, kHookProc};
+  Rig rig{gbk};
+  Log& log = rig.log;
+  FakeShell& shell = rig.shell;
+  FakeForm& form = rig.form;
+  FormR& tray = rig.tray;
 };
 
 const std::vector<std::string> kGoingToTray = {
@@ -160,22 +179,17 @@ TEST_F(FormRTest, OnlyTheReleaseOfTheLeftOrRightButtonOverTheIconRestores) {
       {"a button up that is not the icon's", 0x0202, 0x202, false},
   };
   for (const Case& c : cases) {
-    Log case_log;
-    FakeShell case_shell{case_log};
-    FakeForm case_form{case_log};
-    FormR case_tray{case_shell, gbk, kHookProc};
-    case_form.minimized = true;
-    Form_Resize(case_form, case_tray);
-    case_log.calls.clear();
+    Rig in_tray(gbk);
+    in_tray.MinimizeToTray();
 
-    case_tray.TrayWindowProc(kWindow, c.message, 0, c.lparam);
+    in_tray.tray.TrayWindowProc(kWindow, c.message, 0, c.lparam);
     const std::string passed_on = "CallWindowProcA 401000 10020 " + FakeShell::Hex(c.message) + " 0 " +
                                   FakeShell::Hex(c.lparam);
     const std::vector<std::string> restoring = {
         "Shell_NotifyIconA 2 flags 0", "SetWindowLongA 10020 -4 401000", "SetNormal", "Show", passed_on};
-    EXPECT_EQ(case_log.calls, c.restores ? restoring : std::vector<std::string>{passed_on}) << c.name;
-    EXPECT_EQ(case_tray.InTray(), !c.restores) << c.name;
-    EXPECT_EQ(case_form.visible, c.restores) << c.name;
+    EXPECT_EQ(in_tray.log.calls, c.restores ? restoring : std::vector<std::string>{passed_on}) << c.name;
+    EXPECT_EQ(in_tray.tray.InTray(), !c.restores) << c.name;
+    EXPECT_EQ(in_tray.form.visible, c.restores) << c.name;
   }
 }
 
@@ -248,20 +262,15 @@ TEST_F(FormRTest, EndedFromOutsideWhileHiddenTheIconGoesFirst) {
       {"the session goes on", 0x0016, 0, false},
   };
   for (const Case& c : cases) {
-    Log case_log;
-    FakeShell case_shell{case_log};
-    FakeForm case_form{case_log};
-    FormR case_tray{case_shell, gbk, kHookProc};
-    case_form.minimized = true;
-    Form_Resize(case_form, case_tray);
-    case_log.calls.clear();
+    Rig in_tray(gbk);
+    in_tray.MinimizeToTray();
 
-    case_tray.TrayWindowProc(kWindow, c.message, c.wparam, 0);
+    in_tray.tray.TrayWindowProc(kWindow, c.message, c.wparam, 0);
     const std::string passed_on =
         "CallWindowProcA 401000 10020 " + FakeShell::Hex(c.message) + " " + FakeShell::Hex(c.wparam) + " 0";
     const std::vector<std::string> removing = {"Shell_NotifyIconA 2 flags 0", "SetWindowLongA 10020 -4 401000",
                                                passed_on};
-    EXPECT_EQ(case_log.calls, c.removes ? removing : std::vector<std::string>{passed_on}) << c.name;
+    EXPECT_EQ(in_tray.log.calls, c.removes ? removing : std::vector<std::string>{passed_on}) << c.name;
   }
 }
 

@@ -36,17 +36,6 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
   return TRUE;
 }
 
-BOOL CALLBACK CollectChild(HWND child, LPARAM param) {
-  auto* seen = reinterpret_cast<SeenMessageBox*>(param);
-  wchar_t name[32] = {};
-  GetClassNameW(child, name, 32);
-  if (std::wcscmp(name, L"Button") == 0) {
-    ++seen->buttons;
-    if (GetDlgCtrlID(child) == IDOK) seen->has_ok = true;
-  }
-  return TRUE;
-}
-
 }  // namespace
 
 void RunUnix(const std::string& command) {
@@ -177,17 +166,6 @@ std::wstring TavrelProcess::ShownTooltip() const {
   return found.windows.empty() ? std::wstring() : WindowText(found.windows.front());
 }
 
-SeenMessageBox ReadMessageBox(HWND box) {
-  SeenMessageBox seen;
-  seen.caption = WindowText(box);
-  wchar_t text[512] = {};
-  GetDlgItemTextW(box, 0xFFFF, text, 512);
-  seen.text = text;
-  seen.owner = GetWindow(box, GW_OWNER);
-  seen.has_icon = GetDlgItem(box, 0x14) != nullptr;
-  EnumChildWindows(box, CollectChild, reinterpret_cast<LPARAM>(&seen));
-  return seen;
-}
 
 void PutOnClipboard(const std::wstring& unicode, UINT extra_format) {
   ASSERT_TRUE(WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000));

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/message_box_reader.h"
+
 namespace tavrel::window::testing {
 
 // Runs a Linux command line (through /bin/sh) on the display of the test and
@@ -60,17 +62,8 @@ class TavrelProcess {
   HWND boxes_[3] = {};
 };
 
-// The message box's text, its buttons and whether it shows an icon.
-struct SeenMessageBox {
-  std::wstring caption;
-  std::wstring text;
-  HWND owner = nullptr;
-  int buttons = 0;
-  bool has_ok = false;
-  bool has_icon = false;
-};
-
-SeenMessageBox ReadMessageBox(HWND box);
+using win32_testing::ReadMessageBox;
+using win32_testing::SeenMessageBox;
 
 // Clipboard helpers of the test process itself.
 void PutOnClipboard(const std::wstring& unicode, UINT extra_format = 0);
