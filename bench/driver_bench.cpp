@@ -1,4 +1,4 @@
-// One run of the driver over inputs as long as the input box holds.
+// One run of the driver over an input of about twenty characters.
 #include <benchmark/benchmark.h>
 
 #include "lookup/cp936/fixed_cp936.h"

@@ -12,10 +12,6 @@ namespace {
 
 using namespace tavrel;
 
-// PinyinOf returns a std::u16string; readings of up to this many code units
-// stay in its small-string buffer, longer ones take an allocation.
-constexpr std::size_t kSmallString = std::u16string().capacity();
-
 std::vector<CharacterKey> AllCharacters() {
   std::vector<CharacterKey> keys;
   for (char16_t unit = 0x4E00; unit <= 0x9FA5; ++unit) keys.emplace_back(1, unit);
@@ -23,15 +19,13 @@ std::vector<CharacterKey> AllCharacters() {
 }
 
 // One character of every place, chosen by the table's own locator.
-std::vector<CharacterKey> OneCharacterOfEveryPlace(bool short_reading) {
+std::vector<CharacterKey> OneCharacterOfEveryPlace() {
   const LookupChain& chain = ReadingSlices();
   std::vector<CharacterKey> keys(chain.places.size());
   for (const CharacterKey& key : AllCharacters()) {
     const std::size_t place = chain.locate(key);
-    const bool fits = AskChain(chain, key).size() <= kSmallString;
-    if (keys[place].empty() && fits == short_reading) keys[place] = key;
+    if (keys[place].empty()) keys[place] = key;
   }
-  std::erase_if(keys, [](const CharacterKey& key) { return key.empty(); });
   return keys;
 }
 
@@ -48,24 +42,13 @@ void Lookups(benchmark::State& state, const std::vector<CharacterKey>& keys) {
   state.counters["keys"] = static_cast<double>(keys.size());
 }
 
-void BM_PinyinOfHitShortReadingEveryPlace(benchmark::State& state) { Lookups(state, OneCharacterOfEveryPlace(true)); }
-void BM_PinyinOfHitLongReadingEveryPlace(benchmark::State& state) { Lookups(state, OneCharacterOfEveryPlace(false)); }
+void BM_PinyinOfHitEveryPlace(benchmark::State& state) { Lookups(state, OneCharacterOfEveryPlace()); }
 void BM_PinyinOfHitEveryCharacter(benchmark::State& state) { Lookups(state, AllCharacters()); }
 void BM_PinyinOfMiss(benchmark::State& state) { Lookups(state, Misses()); }
 
-// The chain alone, without the copy that PinyinOf hands back.
-void BM_AskChainEveryCharacter(benchmark::State& state) {
-  const LookupChain& chain = ReadingSlices();
-  const std::vector<CharacterKey> keys = AllCharacters();
-  for (auto _ : state)
-    for (const CharacterKey& key : keys) benchmark::DoNotOptimize(AskChain(chain, key));
-  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(keys.size()));
-}
 
-BENCHMARK(BM_PinyinOfHitShortReadingEveryPlace);
-BENCHMARK(BM_PinyinOfHitLongReadingEveryPlace);
+BENCHMARK(BM_PinyinOfHitEveryPlace);
 BENCHMARK(BM_PinyinOfHitEveryCharacter);
 BENCHMARK(BM_PinyinOfMiss);
-BENCHMARK(BM_AskChainEveryCharacter);
 
 }  // namespace

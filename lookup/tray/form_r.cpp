@@ -61,11 +61,16 @@ std::uint32_t FormR::TrayWindowProc(std::uint32_t window, std::uint32_t message,
       tray_form_->Show();
     } else if (message == shell_.TaskbarCreatedMessage()) {
       // The notification area was built anew without the icon: add it again,
-      // or the hidden window could not be brought back.
+      // or the hidden window could not be brought back. When that fails, the
+      // window shows again, minimized, where the user can reach it.
       data_.uFlags = kNifMessage | kNifIcon;
-      NotifyAdd();
-      data_.uFlags = kNifTip;
-      Notify(kNimModify);
+      if (NotifyAdd()) {
+        data_.uFlags = kNifTip;
+        Notify(kNimModify);
+      } else {
+        Unhook();
+        tray_form_->Show();
+      }
     } else if (message == kWmDestroy || (message == kWmEndSession && wparam != 0)) {
       // Ended from outside while hidden: take the icon away first.
       RemoveTrayIcon();

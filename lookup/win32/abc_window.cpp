@@ -157,14 +157,8 @@ void AbcWindow::Load() {
   window::Form_Load(*this);
   AddTooltips();
 
-  RECT work{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  RECT frame{};
-  GetWindowRect(window_, &frame);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
-               work.top + (work.bottom - work.top - height) / 2, 0, 0,
+  // First shown at its design position.
+  SetWindowPos(window_, nullptr, PixelsOfTwips(window::kWindow.left), PixelsOfTwips(window::kWindow.top), 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -31,7 +31,7 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public
 
   // Creates the window from its description, hidden.
   void Create();
-  // Runs Form_Load, then places the window at the centre of the screen.
+  // Runs Form_Load, then places the window at its design position.
   void Load();
   // Shows the window with a taskbar button and gives Text1 the focus.
   void Show(int show_command);

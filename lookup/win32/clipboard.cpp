@@ -27,6 +27,18 @@ HGLOBAL UnicodeTextBlock(std::u16string_view text) {
   return block;
 }
 
+// The locale that the Unicode text is converted with for a program that asks
+// for ANSI text: the system's, whose code page the text came from. Without
+// it, Windows takes the keyboard's, and Chinese would become "?" under an
+// English keyboard layout.
+void PutLocale() {
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, sizeof(LCID));
+  if (block == nullptr) return;
+  *static_cast<LCID*>(GlobalLock(block)) = GetSystemDefaultLCID();
+  GlobalUnlock(block);
+  if (SetClipboardData(CF_LOCALE, block) == nullptr) GlobalFree(block);
+}
+
 }  // namespace
 
 bool PutTextOnClipboard(HWND owner, std::u16string_view text) {
@@ -38,6 +50,7 @@ bool PutTextOnClipboard(HWND owner, std::u16string_view text) {
   }
   bool placed = false;
   if (EmptyClipboard()) placed = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+  if (placed) PutLocale();
   CloseClipboard();
   if (!placed) GlobalFree(block);  // the clipboard took it only on success
   return placed;

@@ -49,9 +49,10 @@ struct WindowDesign {
   std::string_view title;
   int design_client_width, design_client_height;  // the client area as designed
   int loaded_width, loaded_height;                // as Form_Load sets it: the background's size
+  int left, top;                                  // where it is first shown, on the screen
 };
 
-inline constexpr WindowDesign kWindow{"Tavrel", 4575, 3450, 4500, 3350};
+inline constexpr WindowDesign kWindow{"Tavrel", 4575, 3450, 4500, 3350, 5730, 3975};
 
 // The three text boxes. Text2 and Text3 are read-only; Text1 takes at most
 // kText1MaxLength characters. All three are flat, borderless and centred.

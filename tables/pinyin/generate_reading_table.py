@@ -116,8 +116,8 @@ def check_layout(slices, seen_at):
 
 def cpp_text_literal(text, width=96):
     """A u"" literal over several source lines; the text is plain ASCII."""
-    pieces = [text[i:i + width] for i in range(0, len(text), width)] or [""]
-    return "\n".join(f'    u"{piece}"' for piece in pieces)
+    lines = [text[i:i + width] for i in range(0, len(text), width)] or [""]
+    return "\n".join(f'    u"{line}"' for line in lines)
 
 
 def header_source(slices):

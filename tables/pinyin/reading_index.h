@@ -52,7 +52,7 @@ struct ReadingIndex {
   }
 
   // Every list number names a reading list, and every reading list is a
-  // non-empty piece of the text: what makes the lookups above stay in bounds.
+  // non-empty stretch of the text: what makes the lookups above stay in bounds.
   // The generated table asserts it at compile time.
   constexpr bool IsSound() const {
     if (list_start.empty() || list_start.front() != 0 || list_start.back() != text.size()) return false;

@@ -42,6 +42,7 @@ inline std::vector<DriverCase> DriverCases() {
       {"ideographic_space_at_the_ends_is_not_trimmed", u"\u3000中\u3000", u"oi", u"\u3000 zhong \u3000",
        {u"无法给 \u3000 编码", u"无法给 \u3000 编码"}},
       {"no_code_at_the_start_leaves_no_trace_in_codes", u"，中", u"oi", u"， zhong", {no_code_comma}},
+      {"messages_come_in_input_order", u"，中ａ", u"oi", u"， zhong ａ", {no_code_comma, u"无法给 ａ 编码"}},
       {"tab_is_plain_and_never_trimmed", u"\t中\t好\t", u"\toi \tnt \t", u"\t zhong \t hao \t", {}},
       {"full_width_letter_is_looked_up", u"ａ", u"", u"ａ", {u"无法给 ａ 编码"}},
       {"surrogate_pair_passes_through", u"中\U00020000好", u"oi \U00020000nt",

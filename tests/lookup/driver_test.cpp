@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+#include <vector>
+
 #include "lookup/cp936/fixed_cp936.h"
 #include "lookup/text1_change.h"
 #include "tests/lookup/driver_cases.h"
@@ -96,6 +100,43 @@ TEST(Text1Change, RaisesTheNoCodeMessageAgainOnEveryChange) {
   EXPECT_EQ(presenter.texts, (std::vector<std::u16string>{u"无法给 ， 编码", u"无法给 ， 编码"}));
   EXPECT_EQ(Utf8(boxes.text2), "oi nt");
   EXPECT_EQ(Utf8(boxes.text3), "zhong hao");
+}
+
+// Chains whose one slice logs every key it is asked about.
+std::vector<std::string> g_asked;
+
+std::u16string_view LoggingReadingSlice(const CharacterKey& key) {
+  g_asked.push_back("reading " + Utf8(key));
+  return SmallReadingSlice(key);
+}
+
+std::u16string_view LoggingCodeSlice(const CharacterKey& key) {
+  g_asked.push_back("code " + Utf8(key));
+  return SmallCodeSlice(key);
+}
+
+TEST(BuildLookupLines, AsksForTheReadingThenTheCodeOfEveryLookedUpCharacterEveryTime) {
+  const std::array<TableSlice, 1> readings{{{"readings", LoggingReadingSlice}}};
+  const std::array<TableSlice, 1> codes{{{"codes", LoggingCodeSlice}}};
+  const FixedCp936 gbk;
+  SilentPresenter presenter;
+  const LookupServices services{gbk, LookupChain{readings}, LookupChain{codes}, presenter};
+  struct Case {
+    std::u16string input;
+    std::vector<std::string> asked;
+  };
+  const Case cases[] = {
+      {u"", {}},
+      {u"   ", {}},
+      {u"ab c", {}},
+      {u"行a行", {"reading 行", "code 行", "reading 行", "code 行"}},  // nothing is kept between lookups
+      {u" 中，", {"reading 中", "code 中", "reading ，", "code ，"}},
+  };
+  for (const Case& c : cases) {
+    g_asked.clear();
+    BuildLookupLines(c.input, services);
+    EXPECT_EQ(g_asked, c.asked) << Utf8(c.input);
+  }
 }
 
 TEST(BuildLookupLines, WalksInputsBeyondTheSixteenBitCount) {

@@ -199,14 +199,5 @@ TEST(ReadingSlices, KeysThatNoSliceHoldsAnswerEmptyEverywhereAndComeBackAsThemse
   }
 }
 
-TEST(ReadingSlices, TheKeyIsLeftAsItWas) {
-  const CharacterKey key = u"行";
-  const CharacterKey before = key;
-  for (SliceLookup slice : kSlicesByName) slice(key);
-  EXPECT_EQ(key, before);
-  EXPECT_EQ(PinyinOf(key, ReadingSlices()), u"hang heng xing");
-  EXPECT_EQ(key, before);
-}
-
 }  // namespace
 }  // namespace tavrel::testing

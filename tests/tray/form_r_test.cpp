@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -74,6 +76,7 @@ class FakeForm final : public TrayForm {
   void SetNormal() override {
     log_.calls.push_back("SetNormal");
     minimized = false;
+    if (on_normal) on_normal();  // the resize that setting the state causes
   }
   void Show() override {
     log_.calls.push_back("Show");
@@ -85,6 +88,7 @@ class FakeForm final : public TrayForm {
   }
   bool minimized = false;
   bool visible = true;
+  std::function<void()> on_normal;
 
  private:
   Log& log_;
@@ -237,6 +241,53 @@ TEST_F(FormRTest, WhenTheIconCannotBeAddedTheWindowStaysMinimizedAndUnhooked) {
   Minimize();
   EXPECT_EQ(TakeCalls(), kGoingToTray);
   EXPECT_EQ(tray.OldWindowProc(), kOldProc);
+}
+
+// The record as the shell gets it: the integers, then the 64 tip bytes.
+AnsiRecord Expected(std::uint32_t flags, const std::string& tip) {
+  AnsiRecord record{};
+  const std::uint32_t values[] = {88, kWindow, 0, flags, 0x7E9, kIcon};
+  for (std::size_t field = 0; field < 6; ++field)
+    for (std::size_t byte = 0; byte < 4; ++byte) record[4 * field + byte] = (values[field] >> (8 * byte)) & 0xFF;
+  std::copy(tip.begin(), tip.end(), record.begin() + 24);
+  return record;
+}
+
+TEST_F(FormRTest, TheAddTheTipAndTheDeleteHandTheirRecordsByteForByte) {
+  Minimize();
+  Message(0x7E9, 0, 0x202);
+  Minimize();
+  ASSERT_EQ(shell.records.size(), 5u);
+  const std::string no_tip(64, '\0');
+  std::string tavrel_tip = std::string("Tavrel") + '\0';
+  tavrel_tip.resize(64, ' ');
+  EXPECT_EQ(shell.records[0], Expected(3, no_tip)) << "the first add";
+  EXPECT_EQ(shell.records[1], Expected(4, tavrel_tip)) << "the tip";
+  EXPECT_EQ(shell.records[2], Expected(0, tavrel_tip)) << "the delete";
+  EXPECT_EQ(shell.records[3], Expected(3, tavrel_tip)) << "a later add still carries the tip";
+  EXPECT_EQ(shell.records[4], Expected(4, tavrel_tip));
+}
+
+TEST_F(FormRTest, TheResizeThatTheRestoreCausesDoesNothing) {
+  Minimize();
+  form.on_normal = [this] { Form_Resize(form, tray); };
+  TakeCalls();
+  Message(0x7E9, 0, 0x202);
+  EXPECT_EQ(TakeCalls(), (std::vector<std::string>{"Shell_NotifyIconA 2 flags 0", "SetWindowLongA 10020 -4 401000",
+                                                   "SetNormal", "Show", "CallWindowProcA 401000 10020 7E9 0 202"}));
+  EXPECT_FALSE(tray.InTray());
+}
+
+TEST_F(FormRTest, WhenTheIconCannotBeAddedAgainTheWindowShowsMinimized) {
+  Minimize();
+  TakeCalls();
+  shell.accept_add = false;
+  Message(kTaskbarCreated, 0, 0);
+  EXPECT_EQ(TakeCalls(), (std::vector<std::string>{"Shell_NotifyIconA 0 flags 3", "SetWindowLongA 10020 -4 401000",
+                                                   "Show", "CallWindowProcA 401000 10020 C0DE 0 0"}));
+  EXPECT_FALSE(tray.InTray());
+  EXPECT_TRUE(form.visible);
+  EXPECT_TRUE(form.minimized);
 }
 
 TEST_F(FormRTest, ARebuiltNotificationAreaGetsTheIconAgain) {

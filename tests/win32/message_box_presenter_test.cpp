@@ -4,6 +4,9 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -13,8 +16,9 @@
 namespace tavrel::win32 {
 namespace {
 
-// Waits for the message box of this process, reads it and presses OK.
-win32_testing::SeenMessageBox ReadAndCloseMessageBox() {
+// Waits for the message box (this test's process is the only one that runs),
+// reads it and presses OK; nothing when none comes.
+std::optional<win32_testing::SeenMessageBox> ReadAndCloseMessageBox() {
   for (int tries = 0; tries < 200; ++tries) {
     HWND box = FindWindowW(L"#32770", kApplicationTitle);
     if (box != nullptr && IsWindowVisible(box)) {
@@ -24,25 +28,31 @@ win32_testing::SeenMessageBox ReadAndCloseMessageBox() {
     }
     Sleep(50);
   }
-  return {};
+  return std::nullopt;
 }
 
-TEST(MessageBoxPresenter, ShowsTheNoCodeMessageWithOkOnlyAndNoIcon) {
+TEST(MessageBoxPresenter, ShowsTheNoCodeMessageWithOkOnlyAndNoIconUntilItIsClosed) {
   std::atomic<bool> returned{false};
   std::thread shower([&] {
     MessageBoxPresenter presenter;
     presenter.ShowNoCode(u"，");
     returned = true;
   });
-  const win32_testing::SeenMessageBox seen = ReadAndCloseMessageBox();
+  const std::optional<win32_testing::SeenMessageBox> seen = ReadAndCloseMessageBox();
+  if (!seen) {
+    // The box never came, so the thread that shows it cannot be joined.
+    std::fprintf(stderr, "the no-code message box did not appear\n");
+    std::_Exit(1);
+  }
+  const bool returned_while_open = returned;
   shower.join();
 
-  EXPECT_TRUE(returned);
-  EXPECT_EQ(seen.caption, L"Zelvaran");
-  EXPECT_EQ(seen.text, L"无法给 ， 编码");
-  EXPECT_FALSE(seen.has_icon);
-  EXPECT_EQ(seen.buttons, 1);
-  EXPECT_TRUE(seen.has_ok);
+  EXPECT_FALSE(returned_while_open) << "the presenter must wait until the box is closed";
+  EXPECT_EQ(seen->caption, L"Zelvaran");
+  EXPECT_EQ(seen->text, L"无法给 ， 编码");
+  EXPECT_FALSE(seen->has_icon);
+  EXPECT_EQ(seen->buttons, 1);
+  EXPECT_TRUE(seen->has_ok);
 }
 
 }  // namespace
