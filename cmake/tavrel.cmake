@@ -39,3 +39,23 @@ function(tavrel_add_test name)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
   endif()
 endfunction()
+
+# tavrel_add_table(TARGET name GENERATOR script DATA file HEADER path SOURCE path)
+# A table library whose C++ sources the generator writes into the build tree
+# from the committed data file; the generated header is included as HEADER
+# (for example tables/codes/code_slices.h).
+function(tavrel_add_table)
+  cmake_parse_arguments(ARG "" "TARGET;GENERATOR;DATA;HEADER;SOURCE" "" ${ARGN})
+  set(generated_dir ${CMAKE_CURRENT_BINARY_DIR}/generated)
+  get_filename_component(output_dir ${generated_dir}/${ARG_HEADER} DIRECTORY)
+  set(outputs ${generated_dir}/${ARG_HEADER} ${generated_dir}/${ARG_SOURCE})
+  add_custom_command(
+    OUTPUT ${outputs}
+    COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_GENERATOR}
+            ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_DATA} ${output_dir}
+    DEPENDS ${ARG_GENERATOR} ${ARG_DATA} ${PROJECT_SOURCE_DIR}/tables/cpp_source.py
+    COMMENT "Generating ${ARG_TARGET} from ${ARG_DATA}")
+  add_library(${ARG_TARGET} STATIC ${outputs})
+  target_include_directories(${ARG_TARGET} PUBLIC ${generated_dir})
+  target_link_libraries(${ARG_TARGET} PUBLIC tavrel_core)
+endfunction()
