@@ -13,6 +13,10 @@ namespace {
 
 constexpr UINT kTrayCallback = 0x7E9;
 
+// Under Wine without a window manager, hiding or showing a minimized window
+// waits seconds for a manager's answer that never comes.
+constexpr DWORD kStateChange = 15000;
+
 // Whether the window has its icon: a modify of the window's icon 0 succeeds
 // only while the icon exists.
 bool HasTrayIcon(HWND window) {
@@ -45,7 +49,7 @@ TEST(TavrelTray, MinimizingHidesTheWindowBehindItsIconAndAReleaseBringsItBack) {
   ASSERT_TRUE(Shown(tavrel));
 
   MinimizeBySystem(tavrel);
-  ASSERT_TRUE(WaitUntil([&] { return InTray(tavrel); }));
+  ASSERT_TRUE(WaitUntil([&] { return InTray(tavrel); }, kStateChange));
 
   // Only the release of the left or the right button restores.
   for (const UINT nothing : {WM_MBUTTONUP, WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MOUSEMOVE}) {
@@ -55,7 +59,7 @@ TEST(TavrelTray, MinimizingHidesTheWindowBehindItsIconAndAReleaseBringsItBack) {
   }
 
   IconMessage(tavrel, WM_LBUTTONUP);
-  ASSERT_TRUE(WaitUntil([&] { return Shown(tavrel); }));
+  ASSERT_TRUE(WaitUntil([&] { return Shown(tavrel); }, kStateChange));
 
   // The boxes still work.
   tavrel.SetText1(L"ab c");
@@ -73,26 +77,26 @@ TEST(TavrelTray, TheCycleRepeatsByButtonAndBySystemWithEitherMouseButton) {
       tavrel.MoveMouseTo(260, 150);
       tavrel.MoveMouseTo(262, 18);
       tavrel.PressMouse(1);
-      ASSERT_TRUE(WaitUntil([&] { return InTray(tavrel); }));
+      ASSERT_TRUE(WaitUntil([&] { return InTray(tavrel); }, kStateChange));
       tavrel.ReleaseMouse(1);
     } else {
       MinimizeBySystem(tavrel);
-      ASSERT_TRUE(WaitUntil([&] { return InTray(tavrel); }));
+      ASSERT_TRUE(WaitUntil([&] { return InTray(tavrel); }, kStateChange));
     }
     IconMessage(tavrel, releases[cycle]);
-    ASSERT_TRUE(WaitUntil([&] { return Shown(tavrel); }));
+    ASSERT_TRUE(WaitUntil([&] { return Shown(tavrel); }, kStateChange));
   }
 }
 
 TEST(TavrelTray, ADoubleClickRestoresOnItsFirstRelease) {
   TavrelProcess tavrel;
   MinimizeBySystem(tavrel);
-  ASSERT_TRUE(WaitUntil([&] { return InTray(tavrel); }));
+  ASSERT_TRUE(WaitUntil([&] { return InTray(tavrel); }, kStateChange));
   IconMessage(tavrel, WM_LBUTTONDOWN);
   IconMessage(tavrel, WM_LBUTTONUP);
   IconMessage(tavrel, WM_LBUTTONDBLCLK);
   IconMessage(tavrel, WM_LBUTTONUP);
-  ASSERT_TRUE(WaitUntil([&] { return Shown(tavrel); }));
+  ASSERT_TRUE(WaitUntil([&] { return Shown(tavrel); }, kStateChange));
   Sleep(300);
   EXPECT_TRUE(Shown(tavrel));
 }
@@ -100,7 +104,7 @@ TEST(TavrelTray, ADoubleClickRestoresOnItsFirstRelease) {
 TEST(TavrelTray, ARebuiltNotificationAreaGetsTheIconAgain) {
   TavrelProcess tavrel;
   MinimizeBySystem(tavrel);
-  ASSERT_TRUE(WaitUntil([&] { return InTray(tavrel); }));
+  ASSERT_TRUE(WaitUntil([&] { return InTray(tavrel); }, kStateChange));
 
   // The notification area loses its icons and tells every window so.
   NOTIFYICONDATAW data{};
@@ -110,15 +114,15 @@ TEST(TavrelTray, ARebuiltNotificationAreaGetsTheIconAgain) {
   ASSERT_FALSE(HasTrayIcon(tavrel.Window()));
   PostMessageW(tavrel.Window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
 
-  ASSERT_TRUE(WaitUntil([&] { return InTray(tavrel); }));
+  ASSERT_TRUE(WaitUntil([&] { return InTray(tavrel); }, kStateChange));
   IconMessage(tavrel, WM_LBUTTONUP);
-  ASSERT_TRUE(WaitUntil([&] { return Shown(tavrel); }));
+  ASSERT_TRUE(WaitUntil([&] { return Shown(tavrel); }, kStateChange));
 }
 
 TEST(TavrelTray, AtTheEndOfTheSessionTheIconGoesFirst) {
   TavrelProcess tavrel;
   MinimizeBySystem(tavrel);
-  ASSERT_TRUE(WaitUntil([&] { return InTray(tavrel); }));
+  ASSERT_TRUE(WaitUntil([&] { return InTray(tavrel); }, kStateChange));
   SendMessageW(tavrel.Window(), WM_ENDSESSION, TRUE, 0);
   EXPECT_FALSE(HasTrayIcon(tavrel.Window()));
 }
@@ -127,7 +131,7 @@ TEST(TavrelTray, ClosedFromOutsideWhileHiddenItTakesItsIconAway) {
   TavrelProcess tavrel;
   const HWND window = tavrel.Window();
   MinimizeBySystem(tavrel);
-  ASSERT_TRUE(WaitUntil([&] { return InTray(tavrel); }));
+  ASSERT_TRUE(WaitUntil([&] { return InTray(tavrel); }, kStateChange));
 
   PostMessageW(window, WM_CLOSE, 0, 0);
   ASSERT_TRUE(tavrel.HasEnded(10000));
