@@ -8,9 +8,9 @@
 #include <cwchar>
 
 #include "lookup/win32/clipboard.h"
-#include "lookup/win32/tray_shell.h"
 #include "lookup/win32/resource_ids.h"
 #include "lookup/win32/system_move.h"
+#include "lookup/win32/tray_shell.h"
 #include "lookup/win32/url_mail.h"
 #include "lookup/window/form_abc.h"
 
