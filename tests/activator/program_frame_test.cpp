@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -38,6 +40,43 @@ TEST(VesktalProgramFrame, IsA32BitGraphicalProgram) {
   EXPECT_EQ(nt.FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
   EXPECT_EQ(nt.OptionalHeader.Magic, IMAGE_NT_OPTIONAL_HDR32_MAGIC);
   EXPECT_EQ(nt.OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+}
+
+// The entry points that the program file imports, "library!name", read from
+// the image mapped without running it.
+std::vector<std::string> ImportedEntryPoints(const std::wstring& path) {
+  std::vector<std::string> imported;
+  HMODULE image = LoadLibraryExW(path.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
+  if (image == nullptr) return imported;
+  const auto* base = reinterpret_cast<const std::uint8_t*>(image);
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(base + dos->e_lfanew);
+  const IMAGE_DATA_DIRECTORY& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  const auto* library = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
+  for (; directory.VirtualAddress != 0 && library->Name != 0; ++library) {
+    std::string library_name = reinterpret_cast<const char*>(base + library->Name);
+    for (char& c : library_name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const DWORD names = library->OriginalFirstThunk != 0 ? library->OriginalFirstThunk : library->FirstThunk;
+    for (const auto* thunk = reinterpret_cast<const IMAGE_THUNK_DATA32*>(base + names); thunk->u1.AddressOfData != 0;
+         ++thunk) {
+      if (IMAGE_SNAP_BY_ORDINAL32(thunk->u1.Ordinal)) continue;
+      const auto* by_name = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + thunk->u1.AddressOfData);
+      imported.push_back(library_name + "!" + reinterpret_cast<const char*>(by_name->Name));
+    }
+  }
+  FreeLibrary(image);
+  return imported;
+}
+
+TEST(VesktalProgramFrame, BindsItsTwoEntryPointsAtRunTimeOnly) {
+  const std::vector<std::string> imported = ImportedEntryPoints(VesktalExe());
+  // The reader sees the imports that are there: the message box is one.
+  ASSERT_NE(std::find(imported.begin(), imported.end(), "user32.dll!MessageBoxW"), imported.end());
+  for (const std::string& entry : imported) {
+    EXPECT_EQ(entry.find("GetSystemDirectoryA"), std::string::npos) << entry;
+    EXPECT_EQ(entry.find("ImmInstallIME"), std::string::npos) << entry;
+    EXPECT_NE(entry.rfind("imm32", 0), 0u) << entry;
+  }
 }
 
 class VesktalVersion : public ::testing::Test {
