@@ -53,7 +53,7 @@ function(tavrel_add_table)
     OUTPUT ${outputs}
     COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_GENERATOR}
             ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_DATA} ${output_dir}
-    DEPENDS ${ARG_GENERATOR} ${ARG_DATA} ${PROJECT_SOURCE_DIR}/tables/cpp_source.py
+    DEPENDS ${ARG_GENERATOR} ${ARG_DATA} ${PROJECT_SOURCE_DIR}/tables/table_generator.py
     COMMENT "Generating ${ARG_TARGET} from ${ARG_DATA}")
   add_library(${ARG_TARGET} STATIC ${outputs})
   target_include_directories(${ARG_TARGET} PUBLIC ${generated_dir})

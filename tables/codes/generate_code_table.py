@@ -17,7 +17,7 @@ import re
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from cpp_source import cpp_numbers  # noqa: E402
+from table_generator import DataError, cpp_numbers, run  # noqa: E402
 
 FIRST_IDEOGRAPH = 0x4E00
 LAST_IDEOGRAPH = 0x9FA5
@@ -25,11 +25,6 @@ CODES = [a + b for a in "abcdefghijklmnopqrstuvwxyz" for b in "abcdefghijklmnopq
 CODES_PER_SLICE = 80
 
 LINE = re.compile(r"([a-z][a-z]) (.+)")
-
-
-class DataError(Exception):
-    def __init__(self, line_number, message):
-        super().__init__(f"line {line_number}: {message}" if line_number else message)
 
 
 def parse(text):
@@ -158,31 +153,14 @@ const LookupChain& CodeSlices() {{ return kCodeChain; }}
 """
 
 
-def write(path, text):
-    with open(path, "w", encoding="utf-8", newline="\n") as out:
-        out.write(text)
+def build(text):
+    groups = parse(text)
+    names = slice_names(groups)
+    return {"code_slices.h": header(names), "code_slices.cpp": source(groups, names)}
 
 
 def main(argv):
-    if len(argv) != 3:
-        print(__doc__, file=sys.stderr)
-        return 2
-    data_path, output_dir = argv[1], argv[2]
-    try:
-        with open(data_path, encoding="utf-8", newline="") as data:
-            text = data.read()
-        groups = parse(text)
-    except UnicodeDecodeError as error:
-        print(f"{data_path}: not UTF-8: {error}", file=sys.stderr)
-        return 1
-    except DataError as error:
-        print(f"{data_path}: {error}", file=sys.stderr)
-        return 1
-    names = slice_names(groups)
-    os.makedirs(output_dir, exist_ok=True)
-    write(os.path.join(output_dir, "code_slices.h"), header(names))
-    write(os.path.join(output_dir, "code_slices.cpp"), source(groups, names))
-    return 0
+    return run(argv, __doc__, build)
 
 
 if __name__ == "__main__":

@@ -14,7 +14,7 @@ import re
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from cpp_source import cpp_numbers  # noqa: E402
+from table_generator import DataError, cpp_numbers, run  # noqa: E402
 
 FIRST_KEY = 0x4E00
 LAST_KEY = 0x9FA5
@@ -26,11 +26,6 @@ SLICE_LINE = re.compile(r"slice (\S+) (\S+)")
 LIST_LINE = re.compile(r'- "([^"]*)": (.*)')
 READING_LIST = re.compile(r"[a-z]+( [a-z]+)*")
 PLACE = re.compile(r"[1-9][0-9]*")
-
-
-class DataError(Exception):
-    def __init__(self, line_number, message):
-        super().__init__(f"line {line_number}: {message}" if line_number else message)
 
 
 class Slice:
@@ -215,43 +210,16 @@ const LookupChain& ReadingSlices() {{ return kReadingChain; }}
 """
 
 
-def write_if_changed(path, content):
-    try:
-        with open(path, encoding="utf-8") as existing:
-            if existing.read() == content:
-                return
-    except FileNotFoundError:
-        pass
-    temporary = path + ".tmp"
-    with open(temporary, "w", encoding="utf-8", newline="\n") as out:
-        out.write(content)
-    os.replace(temporary, path)
+def build(text):
+    if "\r" in text:
+        raise DataError(0, "carriage returns in the file; lines end with LF only")
+    slices, seen_at = parse(text)
+    check_layout(slices, seen_at)
+    return {"reading_slices.h": header_source(slices), "reading_slices.cpp": table_source(slices)}
 
 
 def main(argv):
-    if len(argv) != 3:
-        print(__doc__.strip().split("\n\n")[1], file=sys.stderr)
-        return 2
-    data_path, output_dir = argv[1], argv[2]
-    try:
-        with open(data_path, encoding="utf-8", newline="") as data:
-            text = data.read()
-        if "\r" in text:
-            raise DataError(0, "carriage returns in the file; lines end with LF only")
-        slices, seen_at = parse(text)
-        check_layout(slices, seen_at)
-        header = header_source(slices)
-        source = table_source(slices)
-    except UnicodeDecodeError as error:
-        print(f"{data_path}: not UTF-8: {error}", file=sys.stderr)
-        return 1
-    except DataError as error:
-        print(f"{data_path}: {error}", file=sys.stderr)
-        return 1
-    os.makedirs(output_dir, exist_ok=True)
-    write_if_changed(os.path.join(output_dir, "reading_slices.h"), header)
-    write_if_changed(os.path.join(output_dir, "reading_slices.cpp"), source)
-    return 0
+    return run(argv, __doc__.strip().split("\n\n")[1], build)
 
 
 if __name__ == "__main__":
