@@ -3,13 +3,13 @@
 #include <cstring>
 #include <string>
 
+#include "lookup/win32/start_failure.h"
+
 namespace tavrel::win32 {
 namespace {
 
 [[noreturn]] void ReportBrokenPicture(int resource) {
-  const std::string text = "Tavrel cannot start: picture " + std::to_string(resource) + " cannot be read.";
-  MessageBoxA(nullptr, text.c_str(), "Zelvaran", MB_OK | MB_ICONERROR | MB_TASKMODAL);
-  ExitProcess(1);
+  ReportStartFailure("picture " + std::to_string(resource) + " cannot be read");
 }
 
 int PixelsOfHimetric(long himetric, int dots_per_inch) {

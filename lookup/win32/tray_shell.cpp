@@ -1,6 +1,7 @@
 #include "lookup/win32/tray_shell.h"
 
 #include "lookup/win32/entry_point.h"
+#include "lookup/win32/system_code_page.h"
 
 namespace tavrel::win32 {
 namespace {
@@ -41,12 +42,7 @@ std::uint32_t TrayShellWin32::TaskbarCreatedMessage() {
   return message;
 }
 
-std::string SystemCodePageTextWin32::CharacterBytes(char16_t character) const {
-  const wchar_t wide = static_cast<wchar_t>(character);
-  char bytes[4] = {};
-  const int count = WideCharToMultiByte(CP_ACP, 0, &wide, 1, bytes, sizeof bytes, "?", nullptr);
-  return count > 0 ? std::string(bytes, static_cast<std::size_t>(count)) : std::string("?");
-}
+std::string SystemCodePageTextWin32::CharacterBytes(char16_t character) const { return AnsiBytes(character); }
 
 std::u16string SystemCodePageTextWin32::FromBytes(std::string_view bytes) const {
   if (bytes.empty()) return {};
