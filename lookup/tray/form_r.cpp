@@ -3,20 +3,20 @@
 namespace tavrel::tray {
 
 void FormR::Notify(std::uint32_t message) {
-  AnsiRecord record = ToAnsiRecord(data_, code_page_);
+  AnsiRecord record = ToAnsiRecord(data_, code_page_, layout_);
   shell_.Shell_NotifyIconA(message, record);
-  ReadBack(data_, record, code_page_);
+  ReadBack(data_, record, code_page_, layout_);
 }
 
 bool FormR::NotifyAdd() {
-  AnsiRecord record = ToAnsiRecord(data_, code_page_);
+  AnsiRecord record = ToAnsiRecord(data_, code_page_, layout_);
   const bool added = shell_.Shell_NotifyIconA(kNimAdd, record);
-  ReadBack(data_, record, code_page_);
+  ReadBack(data_, record, code_page_, layout_);
   return added;
 }
 
 void FormR::Unhook() {
-  shell_.SetWindowLongA(tray_form_->WindowHandle(), kGwlWndProc, old_window_proc_);
+  shell_.SetWindowLongPtrA(tray_form_->WindowHandle(), kGwlWndProc, old_window_proc_);
   hooked_ = false;
 }
 
@@ -24,15 +24,15 @@ bool FormR::AddTrayIcon(TrayForm& form) {
   // Hooking twice would chain the hook to itself.
   if (hooked_) return true;
   tray_form_ = &form;
-  old_window_proc_ = shell_.SetWindowLongA(form.WindowHandle(), kGwlWndProc, tray_window_proc_);
+  old_window_proc_ = shell_.SetWindowLongPtrA(form.WindowHandle(), kGwlWndProc, tray_window_proc_);
   hooked_ = true;
   data_.uID = 0;
-  data_.cbSize = kAnsiRecordSize;
+  data_.cbSize = static_cast<std::uint32_t>(layout_.size);
   data_.hWnd = form.WindowHandle();
   data_.hIcon = form.IconHandle();
   data_.uCallbackMessage = kTrayCallbackMessage;
   data_.uFlags = kNifMessage | kNifIcon;
-  data_.cbSize = kAnsiRecordSize;
+  data_.cbSize = static_cast<std::uint32_t>(layout_.size);
   if (NotifyAdd()) return true;
   Unhook();
   return false;
@@ -50,10 +50,9 @@ void FormR::RemoveTrayIcon() {
   Unhook();
 }
 
-std::uint32_t FormR::TrayWindowProc(std::uint32_t window, std::uint32_t message, std::uint32_t wparam,
-                                    std::uint32_t lparam) {
+Handle FormR::TrayWindowProc(Handle window, std::uint32_t message, Handle wparam, Handle lparam) {
   // Read before anything below may take the hook out.
-  const std::uint32_t old_window_proc = old_window_proc_;
+  const Handle old_window_proc = old_window_proc_;
   if (hooked_) {
     if (message == kTrayCallbackMessage && (lparam == kWmLButtonUp || lparam == kWmRButtonUp)) {
       RemoveTrayIcon();

@@ -25,13 +25,13 @@ inline constexpr std::uint32_t kWmLButtonUp = 0x0202;
 inline constexpr std::uint32_t kWmRButtonUp = 0x0205;
 
 // The operating-system calls of the tray icon; on Windows each is bound on
-// its first call. Handles and procedure addresses are 32-bit values.
+// its first call. SetWindowLongPtrA is SetWindowLongA in a 32-bit program.
 class TrayShell {
  public:
   virtual ~TrayShell() = default;
-  virtual std::uint32_t SetWindowLongA(std::uint32_t window, std::int32_t index, std::uint32_t value) = 0;
-  virtual std::uint32_t CallWindowProcA(std::uint32_t procedure, std::uint32_t window, std::uint32_t message,
-                                        std::uint32_t wparam, std::uint32_t lparam) = 0;
+  virtual Handle SetWindowLongPtrA(Handle window, std::int32_t index, Handle value) = 0;
+  virtual Handle CallWindowProcA(Handle procedure, Handle window, std::uint32_t message, Handle wparam,
+                                 Handle lparam) = 0;
   // Hands the record to the shell, which may write it back; true when done.
   virtual bool Shell_NotifyIconA(std::uint32_t message, AnsiRecord& record) = 0;
   // The message the shell sends to every top-level window when it has built
@@ -43,8 +43,8 @@ class TrayShell {
 class TrayForm {
  public:
   virtual ~TrayForm() = default;
-  virtual std::uint32_t WindowHandle() const = 0;
-  virtual std::uint32_t IconHandle() const = 0;
+  virtual Handle WindowHandle() const = 0;
+  virtual Handle IconHandle() const = 0;
   virtual bool IsMinimizedState() const = 0;
   virtual void SetNormal() = 0;
   virtual void Show() = 0;
@@ -54,21 +54,22 @@ class TrayForm {
 class FormR {
  public:
   // tray_window_proc: the address that AddTrayIcon installs as the window
-  // procedure, whose calls come back to TrayWindowProc.
-  FormR(TrayShell& shell, const SystemCodePageText& code_page, std::uint32_t tray_window_proc)
-      : shell_(shell), code_page_(code_page), tray_window_proc_(tray_window_proc) {}
+  // procedure, whose calls come back to TrayWindowProc. layout: the shell's
+  // record as the program's platform has it.
+  FormR(TrayShell& shell, const SystemCodePageText& code_page, Handle tray_window_proc,
+        const AnsiRecordLayout& layout = kPlatformAnsiRecord)
+      : shell_(shell), code_page_(code_page), tray_window_proc_(tray_window_proc), layout_(layout) {}
 
   // Hooks the window procedure, fills the record and adds the icon. Returns
   // whether the shell added it; when it did not, the hook is taken out again.
   bool AddTrayIcon(TrayForm& form);
   void SetTrayTip(std::u16string_view tip);
   void RemoveTrayIcon();
-  std::uint32_t TrayWindowProc(std::uint32_t window, std::uint32_t message, std::uint32_t wparam,
-                               std::uint32_t lparam);
+  Handle TrayWindowProc(Handle window, std::uint32_t message, Handle wparam, Handle lparam);
 
   bool InTray() const { return hooked_; }
   const TrayIconData& Record() const { return data_; }
-  std::uint32_t OldWindowProc() const { return old_window_proc_; }
+  Handle OldWindowProc() const { return old_window_proc_; }
 
  private:
   void Notify(std::uint32_t message);
@@ -77,8 +78,9 @@ class FormR {
 
   TrayShell& shell_;
   const SystemCodePageText& code_page_;
-  const std::uint32_t tray_window_proc_;
-  std::uint32_t old_window_proc_ = 0;
+  const Handle tray_window_proc_;
+  const AnsiRecordLayout layout_;
+  Handle old_window_proc_ = 0;
   TrayForm* tray_form_ = nullptr;
   TrayIconData data_;
   bool hooked_ = false;

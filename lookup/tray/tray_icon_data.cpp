@@ -3,15 +3,13 @@
 namespace tavrel::tray {
 namespace {
 
-constexpr std::size_t kTipOffset = 24;
-
-void Put32(AnsiRecord& record, std::size_t offset, std::uint32_t value) {
-  for (std::size_t i = 0; i < 4; ++i) record[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+void PutInteger(AnsiRecord& record, std::size_t offset, std::size_t size, std::uint64_t value) {
+  for (std::size_t i = 0; i < size; ++i) record.at(offset + i) = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
-std::uint32_t Get32(const AnsiRecord& record, std::size_t offset) {
-  std::uint32_t value = 0;
-  for (std::size_t i = 0; i < 4; ++i) value |= static_cast<std::uint32_t>(record[offset + i]) << (8 * i);
+std::uint64_t GetInteger(const AnsiRecord& record, std::size_t offset, std::size_t size) {
+  std::uint64_t value = 0;
+  for (std::size_t i = 0; i < size; ++i) value |= static_cast<std::uint64_t>(record.at(offset + i)) << (8 * i);
   return value;
 }
 
@@ -24,45 +22,48 @@ std::u16string TipField(std::u16string_view tip) {
   return field;
 }
 
-AnsiRecord ToAnsiRecord(const TrayIconData& data, const SystemCodePageText& code_page) {
-  AnsiRecord record{};
-  Put32(record, 0, data.cbSize);
-  Put32(record, 4, data.hWnd);
-  Put32(record, 8, data.uID);
-  Put32(record, 12, data.uFlags);
-  Put32(record, 16, data.uCallbackMessage);
-  Put32(record, 20, data.hIcon);
+AnsiRecord ToAnsiRecord(const TrayIconData& data, const SystemCodePageText& code_page,
+                        const AnsiRecordLayout& layout) {
+  AnsiRecord record(layout.size, 0);
+  PutInteger(record, 0, 4, data.cbSize);
+  PutInteger(record, layout.hwnd, layout.handle_size, data.hWnd);
+  PutInteger(record, layout.uid, 4, data.uID);
+  PutInteger(record, layout.flags, 4, data.uFlags);
+  PutInteger(record, layout.callback_message, 4, data.uCallbackMessage);
+  PutInteger(record, layout.icon, layout.handle_size, data.hIcon);
 
   // The field converted character by character, as far as it fits.
-  std::size_t at = kTipOffset;
-  const std::size_t end = kTipOffset + kTipLength;
+  std::size_t at = layout.tip;
+  const std::size_t end = layout.tip + kTipLength;
   std::size_t last_boundary_before_end = at;  // where a cut tip gets its NUL
   bool ended = false;
   for (const char16_t character : data.szTip) {
     const std::string bytes = code_page.CharacterBytes(character);
     if (at + bytes.size() > end) break;
     if (at + bytes.size() < end) last_boundary_before_end = at + bytes.size();
-    for (const char byte : bytes) record[at++] = static_cast<std::uint8_t>(byte);
+    for (const char byte : bytes) record.at(at++) = static_cast<std::uint8_t>(byte);
     if (character == u'\0') ended = true;
   }
   if (!ended) {
     // A tip that fills all 64 bytes would have no NUL: cut it between two
     // characters so that the NUL fits.
     at = last_boundary_before_end;
-    record[at++] = 0;
+    record.at(at++) = 0;
   }
-  for (; at < end; ++at) record[at] = ' ';
+  for (; at < end; ++at) record.at(at) = ' ';
   return record;
 }
 
-void ReadBack(TrayIconData& data, const AnsiRecord& record, const SystemCodePageText& code_page) {
-  data.cbSize = Get32(record, 0);
-  data.hWnd = Get32(record, 4);
-  data.uID = Get32(record, 8);
-  data.uFlags = Get32(record, 12);
-  data.uCallbackMessage = Get32(record, 16);
-  data.hIcon = Get32(record, 20);
-  const std::string_view bytes(reinterpret_cast<const char*>(record.data() + kTipOffset), kTipLength);
+void ReadBack(TrayIconData& data, const AnsiRecord& record, const SystemCodePageText& code_page,
+              const AnsiRecordLayout& layout) {
+  data.cbSize = static_cast<std::uint32_t>(GetInteger(record, 0, 4));
+  data.hWnd = static_cast<Handle>(GetInteger(record, layout.hwnd, layout.handle_size));
+  data.uID = static_cast<std::uint32_t>(GetInteger(record, layout.uid, 4));
+  data.uFlags = static_cast<std::uint32_t>(GetInteger(record, layout.flags, 4));
+  data.uCallbackMessage = static_cast<std::uint32_t>(GetInteger(record, layout.callback_message, 4));
+  data.hIcon = static_cast<Handle>(GetInteger(record, layout.icon, layout.handle_size));
+  std::string bytes;
+  for (std::size_t at = layout.tip; at < layout.tip + kTipLength; ++at) bytes += static_cast<char>(record.at(at));
   std::u16string tip = code_page.FromBytes(bytes);
   tip.resize(kTipLength, u' ');
   data.szTip = tip;

@@ -333,13 +333,9 @@ void AbcWindow::Minimize() { ShowWindow(window_, SW_MINIMIZE); }
 
 // ---- the window as the tray icon sees it
 
-std::uint32_t AbcWindow::WindowHandle() const {
-  return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window_));
-}
+tray::Handle AbcWindow::WindowHandle() const { return reinterpret_cast<tray::Handle>(window_); }
 
-std::uint32_t AbcWindow::IconHandle() const {
-  return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(icon_));
-}
+tray::Handle AbcWindow::IconHandle() const { return reinterpret_cast<tray::Handle>(icon_); }
 
 bool AbcWindow::IsMinimizedState() const { return IsIconic(window_) != FALSE; }
 

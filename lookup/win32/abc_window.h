@@ -3,7 +3,7 @@
 // three text boxes as standard EDIT controls.
 //
 // Its window procedure is an ANSI one and may be replaced with
-// SetWindowLongA(GWL_WNDPROC) by a hook that passes every message on with
+// SetWindowLongPtrA(GWLP_WNDPROC) by a hook that passes every message on with
 // CallWindowProcA.
 #pragma once
 
@@ -54,8 +54,8 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public
   void OpenHomePage() override;
 
   // TrayForm
-  std::uint32_t WindowHandle() const override;
-  std::uint32_t IconHandle() const override;
+  tray::Handle WindowHandle() const override;
+  tray::Handle IconHandle() const override;
   bool IsMinimizedState() const override;
   void SetNormal() override;
   void Show() override;

@@ -1,36 +1,60 @@
 #include "lookup/win32/tray_shell.h"
 
+#include <shellapi.h>
+
+#include <cstddef>
+
 #include "lookup/win32/entry_point.h"
 #include "lookup/win32/system_code_page.h"
 
 namespace tavrel::win32 {
 namespace {
 
-using SetWindowLongAFunction = LONG(WINAPI*)(HWND, int, LONG);
+// The shell's ANSI record and the constants of the tray, as the system's
+// headers have them.
+constexpr tray::AnsiRecordLayout kRecord = tray::kPlatformAnsiRecord;
+static_assert(kRecord.size == NOTIFYICONDATAA_V1_SIZE);
+static_assert(kRecord.hwnd == offsetof(NOTIFYICONDATAA, hWnd) && kRecord.handle_size == sizeof(HWND));
+static_assert(kRecord.uid == offsetof(NOTIFYICONDATAA, uID));
+static_assert(kRecord.flags == offsetof(NOTIFYICONDATAA, uFlags));
+static_assert(kRecord.callback_message == offsetof(NOTIFYICONDATAA, uCallbackMessage));
+static_assert(kRecord.icon == offsetof(NOTIFYICONDATAA, hIcon) && kRecord.handle_size == sizeof(HICON));
+static_assert(kRecord.tip == offsetof(NOTIFYICONDATAA, szTip));
+static_assert(sizeof(tray::Handle) == sizeof(LONG_PTR) && sizeof(tray::Handle) == sizeof(WPARAM));
+static_assert(tray::kNifMessage == NIF_MESSAGE && tray::kNifIcon == NIF_ICON && tray::kNifTip == NIF_TIP);
+static_assert(tray::kNimAdd == NIM_ADD && tray::kNimModify == NIM_MODIFY && tray::kNimDelete == NIM_DELETE);
+static_assert(tray::kGwlWndProc == GWLP_WNDPROC);
+static_assert(tray::kWmDestroy == WM_DESTROY && tray::kWmEndSession == WM_ENDSESSION);
+static_assert(tray::kWmLButtonUp == WM_LBUTTONUP && tray::kWmRButtonUp == WM_RBUTTONUP);
+
+// A 32-bit user32 has no SetWindowLongPtrA: there the window long is the
+// pointer, and SetWindowLongA sets it.
+using SetWindowLongPtrAFunction = LONG_PTR(WINAPI*)(HWND, int, LONG_PTR);
+constexpr const char* kSetWindowLongPtrA = sizeof(LONG_PTR) == sizeof(LONG) ? "SetWindowLongA" : "SetWindowLongPtrA";
 using CallWindowProcAFunction = LRESULT(WINAPI*)(WNDPROC, HWND, UINT, WPARAM, LPARAM);
 using Shell_NotifyIconAFunction = BOOL(WINAPI*)(DWORD, void*);
 
-EntryPoint<SetWindowLongAFunction> set_window_long("user32", "SetWindowLongA");
+EntryPoint<SetWindowLongPtrAFunction> set_window_long_ptr("user32", kSetWindowLongPtrA);
 EntryPoint<CallWindowProcAFunction> call_window_proc("user32", "CallWindowProcA");
 EntryPoint<Shell_NotifyIconAFunction> shell_notify_icon("shell32", "Shell_NotifyIconA");
 
-// Handles and procedure addresses of a 32-bit program, as the record keeps them.
-template <typename Handle>
-Handle FromValue(std::uint32_t value) {
-  return reinterpret_cast<Handle>(static_cast<std::uintptr_t>(value));
+template <typename Pointer>
+Pointer FromValue(tray::Handle value) {
+  return reinterpret_cast<Pointer>(value);
 }
 
 }  // namespace
 
-std::uint32_t TrayShellWin32::SetWindowLongA(std::uint32_t window, std::int32_t index, std::uint32_t value) {
-  return static_cast<std::uint32_t>(set_window_long(FromValue<HWND>(window), index, static_cast<LONG>(value)));
+tray::Handle TrayShellWin32::SetWindowLongPtrA(tray::Handle window, std::int32_t index, tray::Handle value) {
+  return static_cast<tray::Handle>(
+      set_window_long_ptr(FromValue<HWND>(window), index, static_cast<LONG_PTR>(value)));
 }
 
-std::uint32_t TrayShellWin32::CallWindowProcA(std::uint32_t procedure, std::uint32_t window, std::uint32_t message,
-                                              std::uint32_t wparam, std::uint32_t lparam) {
-  return static_cast<std::uint32_t>(call_window_proc(FromValue<WNDPROC>(procedure), FromValue<HWND>(window),
-                                                     message, static_cast<WPARAM>(wparam),
-                                                     static_cast<LPARAM>(lparam)));
+tray::Handle TrayShellWin32::CallWindowProcA(tray::Handle procedure, tray::Handle window, std::uint32_t message,
+                                             tray::Handle wparam, tray::Handle lparam) {
+  return static_cast<tray::Handle>(call_window_proc(FromValue<WNDPROC>(procedure), FromValue<HWND>(window),
+                                                    message, static_cast<WPARAM>(wparam),
+                                                    static_cast<LPARAM>(lparam)));
 }
 
 bool TrayShellWin32::Shell_NotifyIconA(std::uint32_t message, tray::AnsiRecord& record) {
@@ -56,16 +80,15 @@ std::u16string SystemCodePageTextWin32::FromBytes(std::string_view bytes) const 
 tray::FormR& TrayModule() {
   static TrayShellWin32 shell;
   static SystemCodePageTextWin32 code_page;
-  static tray::FormR module(shell, code_page,
-                            static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(&TrayWindowProc)));
+  static tray::FormR module(shell, code_page, reinterpret_cast<tray::Handle>(&TrayWindowProc));
   return module;
 }
 
 LRESULT CALLBACK TrayWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  const std::uint32_t result = TrayModule().TrayWindowProc(
-      static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window)), message,
-      static_cast<std::uint32_t>(wparam), static_cast<std::uint32_t>(lparam));
-  return static_cast<LRESULT>(static_cast<std::int32_t>(result));
+  const tray::Handle result = TrayModule().TrayWindowProc(reinterpret_cast<tray::Handle>(window), message,
+                                                          static_cast<tray::Handle>(wparam),
+                                                          static_cast<tray::Handle>(lparam));
+  return static_cast<LRESULT>(result);
 }
 
 }  // namespace tavrel::win32

@@ -8,13 +8,13 @@
 
 namespace tavrel::win32 {
 
-// SetWindowLongA, CallWindowProcA (user32) and Shell_NotifyIconA (shell32),
-// each bound on its first call.
+// SetWindowLongPtrA (SetWindowLongA in a 32-bit program), CallWindowProcA
+// (user32) and Shell_NotifyIconA (shell32), each bound on its first call.
 class TrayShellWin32 final : public tray::TrayShell {
  public:
-  std::uint32_t SetWindowLongA(std::uint32_t window, std::int32_t index, std::uint32_t value) override;
-  std::uint32_t CallWindowProcA(std::uint32_t procedure, std::uint32_t window, std::uint32_t message,
-                                std::uint32_t wparam, std::uint32_t lparam) override;
+  tray::Handle SetWindowLongPtrA(tray::Handle window, std::int32_t index, tray::Handle value) override;
+  tray::Handle CallWindowProcA(tray::Handle procedure, tray::Handle window, std::uint32_t message,
+                               tray::Handle wparam, tray::Handle lparam) override;
   bool Shell_NotifyIconA(std::uint32_t message, tray::AnsiRecord& record) override;
   std::uint32_t TaskbarCreatedMessage() override;
 };

@@ -1,5 +1,6 @@
 // What Vesktal.exe carries besides its code, read back from the built file:
-// the kind of executable, the version resource and the program icon.
+// its imports, the version resource and the program icon. (The kind of
+// executable is checked from the host, without Wine.)
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -16,53 +17,41 @@
 namespace vesktal::testing {
 namespace {
 
-std::vector<char> FileBytes(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
-  std::vector<char> bytes(GetFileSize(file, nullptr));
-  DWORD read = 0;
-  ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-  CloseHandle(file);
-  bytes.resize(read);
-  return bytes;
-}
-
-TEST(VesktalProgramFrame, IsA32BitGraphicalProgram) {
-  const std::vector<char> bytes = FileBytes(VesktalExe());
-  ASSERT_GE(bytes.size(), sizeof(IMAGE_DOS_HEADER));
-  IMAGE_DOS_HEADER dos;
-  std::memcpy(&dos, bytes.data(), sizeof dos);
-  ASSERT_EQ(dos.e_magic, IMAGE_DOS_SIGNATURE);
-  ASSERT_GE(bytes.size(), dos.e_lfanew + sizeof(IMAGE_NT_HEADERS32));
-  IMAGE_NT_HEADERS32 nt;
-  std::memcpy(&nt, bytes.data() + dos.e_lfanew, sizeof nt);
-  EXPECT_EQ(nt.Signature, IMAGE_NT_SIGNATURE);
-  EXPECT_EQ(nt.FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
-  EXPECT_EQ(nt.OptionalHeader.Magic, IMAGE_NT_OPTIONAL_HDR32_MAGIC);
-  EXPECT_EQ(nt.OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
-}
-
-// The entry points that the program file imports, "library!name", read from
-// the image mapped without running it.
-std::vector<std::string> ImportedEntryPoints(const std::wstring& path) {
+// The entry points that one import directory names, "library!name".
+template <typename NtHeaders, typename Thunk>
+std::vector<std::string> ImportsOf(const std::uint8_t* base, const NtHeaders* nt, bool (*by_ordinal)(const Thunk&)) {
   std::vector<std::string> imported;
-  HMODULE image = LoadLibraryExW(path.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
-  if (image == nullptr) return imported;
-  const auto* base = reinterpret_cast<const std::uint8_t*>(image);
-  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(base + dos->e_lfanew);
   const IMAGE_DATA_DIRECTORY& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
   const auto* library = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
   for (; directory.VirtualAddress != 0 && library->Name != 0; ++library) {
     std::string library_name = reinterpret_cast<const char*>(base + library->Name);
     for (char& c : library_name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     const DWORD names = library->OriginalFirstThunk != 0 ? library->OriginalFirstThunk : library->FirstThunk;
-    for (const auto* thunk = reinterpret_cast<const IMAGE_THUNK_DATA32*>(base + names); thunk->u1.AddressOfData != 0;
-         ++thunk) {
-      if (IMAGE_SNAP_BY_ORDINAL32(thunk->u1.Ordinal)) continue;
+    for (const auto* thunk = reinterpret_cast<const Thunk*>(base + names); thunk->u1.AddressOfData != 0; ++thunk) {
+      if (by_ordinal(*thunk)) continue;
       const auto* by_name = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + thunk->u1.AddressOfData);
       imported.push_back(library_name + "!" + reinterpret_cast<const char*>(by_name->Name));
     }
+  }
+  return imported;
+}
+
+// The entry points that the program file imports, read from the image mapped
+// without running it, in the format of a 32-bit or of a 64-bit program.
+std::vector<std::string> ImportedEntryPoints(const std::wstring& path) {
+  HMODULE image = LoadLibraryExW(path.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
+  if (image == nullptr) return {};
+  const auto* base = reinterpret_cast<const std::uint8_t*>(image);
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+  const auto* nt32 = reinterpret_cast<const IMAGE_NT_HEADERS32*>(base + dos->e_lfanew);
+  std::vector<std::string> imported;
+  if (nt32->OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC) {
+    imported = ImportsOf<IMAGE_NT_HEADERS64, IMAGE_THUNK_DATA64>(
+        base, reinterpret_cast<const IMAGE_NT_HEADERS64*>(nt32),
+        [](const IMAGE_THUNK_DATA64& thunk) { return IMAGE_SNAP_BY_ORDINAL64(thunk.u1.Ordinal); });
+  } else {
+    imported = ImportsOf<IMAGE_NT_HEADERS32, IMAGE_THUNK_DATA32>(
+        base, nt32, [](const IMAGE_THUNK_DATA32& thunk) { return IMAGE_SNAP_BY_ORDINAL32(thunk.u1.Ordinal); });
   }
   FreeLibrary(image);
   return imported;

@@ -9,6 +9,9 @@ namespace tavrel::testing {
 namespace {
 
 using tray::AnsiRecord;
+using tray::AnsiRecordLayout;
+using tray::kAnsiRecord32;
+using tray::kAnsiRecord64;
 using tray::TrayIconData;
 
 // The 64 tip bytes: the given bytes, then the rest as given by fill.
@@ -18,11 +21,13 @@ std::string TipBytes(const std::string& start, char fill) {
   return bytes;
 }
 
-std::string TipOf(const AnsiRecord& record) { return std::string(record.begin() + 24, record.end()); }
+std::string TipOf(const AnsiRecord& record, const AnsiRecordLayout& layout) {
+  return std::string(record.begin() + static_cast<std::ptrdiff_t>(layout.tip), record.end());
+}
 
-TrayIconData AddRecord() {
+TrayIconData AddRecord(const AnsiRecordLayout& layout = kAnsiRecord32) {
   TrayIconData data;
-  data.cbSize = 88;
+  data.cbSize = static_cast<std::uint32_t>(layout.size);
   data.hWnd = 0x00012345;
   data.uID = 0;
   data.uFlags = 3;
@@ -31,19 +36,49 @@ TrayIconData AddRecord() {
   return data;
 }
 
-TEST(TrayIconData, TheIntegersStandLittleEndianAtTheirOffsets) {
+TEST(TrayIconData, TheIntegersStandLittleEndianAtTheirOffsetsIn32BitPrograms) {
   const Cp936Text gbk;
-  const AnsiRecord record = tray::ToAnsiRecord(AddRecord(), gbk);
-  const AnsiRecord expected = {
+  const AnsiRecord record = tray::ToAnsiRecord(AddRecord(), gbk, kAnsiRecord32);
+  AnsiRecord expected = {
       88, 0, 0, 0,           // cbSize
       0x45, 0x23, 0x01, 0,   // hWnd
       0, 0, 0, 0,            // uID
       3, 0, 0, 0,            // uFlags: NIF_MESSAGE + NIF_ICON
       0xE9, 0x07, 0, 0,      // uCallbackMessage
       0x02, 0x01, 0xCD, 0xAB // hIcon
-      // the tip of a record that was never given one: all zero
   };
+  expected.resize(88, 0);  // the tip of a record that was never given one: all zero
   EXPECT_EQ(record, expected);
+}
+
+TEST(TrayIconData, HandlesAreEightAlignedBytesIn64BitPrograms) {
+  const Cp936Text gbk;
+  TrayIconData data = AddRecord(kAnsiRecord64);
+  data.hWnd = static_cast<tray::Handle>(0x0000000000012345ull);
+  data.hIcon = static_cast<tray::Handle>(0x00000000ABCD0102ull);
+  const AnsiRecord record = tray::ToAnsiRecord(data, gbk, kAnsiRecord64);
+  AnsiRecord expected = {
+      104, 0, 0, 0,                       // cbSize
+      0, 0, 0, 0,                         // padding before the handle
+      0x45, 0x23, 0x01, 0, 0, 0, 0, 0,    // hWnd
+      0, 0, 0, 0,                         // uID
+      3, 0, 0, 0,                         // uFlags
+      0xE9, 0x07, 0, 0,                   // uCallbackMessage
+      0, 0, 0, 0,                         // padding before the handle
+      0x02, 0x01, 0xCD, 0xAB, 0, 0, 0, 0  // hIcon
+  };
+  expected.resize(104, 0);
+  EXPECT_EQ(record, expected);
+}
+
+TEST(TrayIconData, TheTwoLayoutsAreTheShellsVersion1Records) {
+  // NOTIFYICONDATAA up to and including its 64-byte tip.
+  for (const AnsiRecordLayout& layout : {kAnsiRecord32, kAnsiRecord64}) {
+    EXPECT_EQ(layout.tip + tray::kTipLength, layout.size);
+    EXPECT_EQ(layout.hwnd % layout.handle_size, 0u);
+    EXPECT_EQ(layout.icon % layout.handle_size, 0u);
+  }
+  EXPECT_EQ(tray::kPlatformAnsiRecord.handle_size, sizeof(void*));
 }
 
 TEST(TrayIconData, TheTipFieldIsTheTipANulAndSpaces) {
@@ -75,11 +110,13 @@ TEST(TrayIconData, TheTipFieldIsTheTipANulAndSpaces) {
        std::string(62, 'a') + '\0' + ' '},
   };
   const Cp936Text gbk;
-  for (const Case& c : cases) {
-    TrayIconData data = AddRecord();
-    data.szTip = tray::TipField(c.tip);
-    ASSERT_EQ(data.szTip.size(), 64u) << c.name;
-    EXPECT_EQ(TipOf(tray::ToAnsiRecord(data, gbk)), c.bytes) << c.name;
+  for (const AnsiRecordLayout& layout : {kAnsiRecord32, kAnsiRecord64}) {
+    for (const Case& c : cases) {
+      TrayIconData data = AddRecord(layout);
+      data.szTip = tray::TipField(c.tip);
+      ASSERT_EQ(data.szTip.size(), 64u) << c.name;
+      EXPECT_EQ(TipOf(tray::ToAnsiRecord(data, gbk, layout), layout), c.bytes) << c.name << ", " << layout.size;
+    }
   }
 }
 
@@ -90,11 +127,12 @@ TEST(TrayIconData, TipFieldCutsALongerTipAtSixtyFourCharacters) {
 
 TEST(TrayIconData, ReadingBackGivesTheRecordAgain) {
   const Cp936Text gbk;
+  for (const AnsiRecordLayout& layout : {kAnsiRecord32, kAnsiRecord64})
   for (const std::u16string& tip : {std::u16string(u"Tavrel"), std::u16string(u"中文提示")}) {
-    TrayIconData data = AddRecord();
+    TrayIconData data = AddRecord(layout);
     data.szTip = tray::TipField(tip);
     TrayIconData read;
-    tray::ReadBack(read, tray::ToAnsiRecord(data, gbk), gbk);
+    tray::ReadBack(read, tray::ToAnsiRecord(data, gbk, layout), gbk, layout);
     EXPECT_EQ(read.cbSize, data.cbSize);
     EXPECT_EQ(read.hWnd, data.hWnd);
     EXPECT_EQ(read.uFlags, data.uFlags);

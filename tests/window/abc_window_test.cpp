@@ -94,7 +94,7 @@ TEST_F(AbcWindowTest, TabGoesFromBoxToBoxInTheirTabOrder) {
 }
 
 // A hook in the window procedure, as the notification-area icon puts one in:
-// it replaces the procedure with SetWindowLongA and passes every message on
+// it replaces the procedure with SetWindowLongPtrA and passes every message on
 // with CallWindowProcA.
 WNDPROC old_procedure = nullptr;
 int hooked_messages = 0;
@@ -107,12 +107,12 @@ LRESULT CALLBACK CountingHook(HWND window, UINT message, WPARAM wparam, LPARAM l
 TEST_F(AbcWindowTest, ItsWindowProcedureCanBeHookedAndChained) {
   abc.Load();
   old_procedure = reinterpret_cast<WNDPROC>(
-      SetWindowLongA(abc.Handle(), GWL_WNDPROC, static_cast<LONG>(reinterpret_cast<LONG_PTR>(CountingHook))));
+      SetWindowLongPtrA(abc.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingHook)));
   ASSERT_NE(old_procedure, nullptr);
   SetWindowTextW(Box(1), L"中");
   EXPECT_GT(hooked_messages, 0);
   EXPECT_EQ(abc.Text(Box::Text2), u"oi") << "the change reaches the window through the hook";
-  SetWindowLongA(abc.Handle(), GWL_WNDPROC, static_cast<LONG>(reinterpret_cast<LONG_PTR>(old_procedure)));
+  SetWindowLongPtrA(abc.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old_procedure));
   const int seen = hooked_messages;
   SetWindowTextW(Box(1), L"好");
   EXPECT_EQ(hooked_messages, seen);
@@ -132,16 +132,16 @@ void PumpMessages(DWORD milliseconds) {
 TEST_F(AbcWindowTest, MinimizedItIsHookedByTheTrayAndARestoreUnhooksIt) {
   abc.Load();
   abc.Show(SW_SHOWNORMAL);
-  const LONG own = GetWindowLongA(abc.Handle(), GWL_WNDPROC);
-  const LONG hook = static_cast<LONG>(reinterpret_cast<LONG_PTR>(&TrayWindowProc));
+  const LONG_PTR own = GetWindowLongPtrA(abc.Handle(), GWLP_WNDPROC);
+  const LONG_PTR hook = reinterpret_cast<LONG_PTR>(&TrayWindowProc);
 
   abc.Minimize();
-  EXPECT_EQ(GetWindowLongA(abc.Handle(), GWL_WNDPROC), hook);
+  EXPECT_EQ(GetWindowLongPtrA(abc.Handle(), GWLP_WNDPROC), hook);
   EXPECT_FALSE(IsWindowVisible(abc.Handle()));
-  EXPECT_EQ(TrayModule().OldWindowProc(), static_cast<std::uint32_t>(own));
+  EXPECT_EQ(TrayModule().OldWindowProc(), static_cast<tray::Handle>(own));
 
   SendMessageW(abc.Handle(), 0x7E9, 0, WM_RBUTTONUP);
-  EXPECT_EQ(GetWindowLongA(abc.Handle(), GWL_WNDPROC), own);
+  EXPECT_EQ(GetWindowLongPtrA(abc.Handle(), GWLP_WNDPROC), own);
   EXPECT_TRUE(IsWindowVisible(abc.Handle()));
   EXPECT_FALSE(IsIconic(abc.Handle()));
   PumpMessages(100);
