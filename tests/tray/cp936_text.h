@@ -5,7 +5,7 @@
 #include <string>
 
 #include "lookup/cp936/fixed_cp936.h"
-#include "lookup/tray/tray_icon_data.h"
+#include "tavrel/tray/tray_icon_data.h"
 
 namespace tavrel::testing {
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "lookup/tray/form_r.h"
+#include "tavrel/tray/form_r.h"
 #include "tests/tray/cp936_text.h"
 
 namespace tavrel::tray {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "lookup/tray/tray_icon_data.h"
+#include "tavrel/tray/tray_icon_data.h"
 #include "tests/tray/cp936_text.h"
 
 namespace tavrel::testing {

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "lookup/cp936/fixed_cp936.h"
-#include "lookup/win32/system_code_page.h"
+#include "tavrel/win32/system_code_page.h"
 
 namespace tavrel::win32 {
 namespace {

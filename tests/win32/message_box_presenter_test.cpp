@@ -10,7 +10,7 @@
 #include <string>
 #include <thread>
 
-#include "lookup/win32/message_box_presenter.h"
+#include "tavrel/win32/message_box_presenter.h"
 #include "tests/support/message_box_reader.h"
 
 namespace tavrel::win32 {

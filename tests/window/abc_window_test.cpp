@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "lookup/cp936/fixed_cp936.h"
-#include "lookup/win32/abc_window.h"
-#include "lookup/win32/picture.h"
-#include "lookup/win32/resource_ids.h"
-#include "lookup/win32/tray_shell.h"
+#include "tavrel/win32/abc_window.h"
+#include "tavrel/win32/picture.h"
+#include "tavrel/win32/resource_ids.h"
+#include "tavrel/win32/tray_shell.h"
 #include "tests/support/lookup_fakes.h"
 
 namespace tavrel::win32 {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "lookup/window/form_abc.h"
-#include "lookup/window/mouse_routing.h"
+#include "tavrel/window/form_abc.h"
+#include "tavrel/window/mouse_routing.h"
 #include "tests/window/recording_form.h"
 
 namespace tavrel::window {

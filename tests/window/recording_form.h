@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "lookup/window/window_design.h"
-#include "lookup/window/window_toolkit.h"
+#include "tavrel/window/window_design.h"
+#include "tavrel/window/window_toolkit.h"
 #include "tests/support/utf8.h"
 
 namespace tavrel::window::testing {

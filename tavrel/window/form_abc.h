@@ -3,7 +3,7 @@
 // keys or the pointer position of its event.
 #pragma once
 
-#include "lookup/window/window_toolkit.h"
+#include "tavrel/window/window_toolkit.h"
 
 namespace tavrel::window {
 

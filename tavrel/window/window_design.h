@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "lookup/window/window_toolkit.h"
+#include "tavrel/window/window_toolkit.h"
 
 namespace tavrel::window {
 

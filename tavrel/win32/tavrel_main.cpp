@@ -7,9 +7,9 @@
 #include <ole2.h>
 
 #include "lookup/text1_change.h"
-#include "lookup/win32/abc_window.h"
-#include "lookup/win32/message_box_presenter.h"
-#include "lookup/win32/system_code_page.h"
+#include "tavrel/win32/abc_window.h"
+#include "tavrel/win32/message_box_presenter.h"
+#include "tavrel/win32/system_code_page.h"
 #include "tables/codes/code_table.h"
 #include "tables/pinyin/reading_table.h"
 

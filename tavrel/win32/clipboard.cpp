@@ -1,4 +1,4 @@
-#include "lookup/win32/clipboard.h"
+#include "tavrel/win32/clipboard.h"
 
 #include <cstring>
 

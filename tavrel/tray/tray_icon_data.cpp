@@ -1,4 +1,4 @@
-#include "lookup/tray/tray_icon_data.h"
+#include "tavrel/tray/tray_icon_data.h"
 
 namespace tavrel::tray {
 namespace {

@@ -14,11 +14,11 @@
 #include <string_view>
 
 #include "lookup/text1_change.h"
-#include "lookup/tray/form_r.h"
-#include "lookup/win32/picture.h"
-#include "lookup/window/mouse_routing.h"
-#include "lookup/window/window_design.h"
-#include "lookup/window/window_toolkit.h"
+#include "tavrel/tray/form_r.h"
+#include "tavrel/win32/picture.h"
+#include "tavrel/window/mouse_routing.h"
+#include "tavrel/window/window_design.h"
+#include "tavrel/window/window_toolkit.h"
 
 namespace tavrel::win32 {
 

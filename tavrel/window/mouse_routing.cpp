@@ -1,8 +1,8 @@
-#include "lookup/window/mouse_routing.h"
+#include "tavrel/window/mouse_routing.h"
 
 #include <ranges>
 
-#include "lookup/window/form_abc.h"
+#include "tavrel/window/form_abc.h"
 
 namespace tavrel::window {
 namespace {

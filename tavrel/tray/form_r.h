@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "lookup/tray/tray_icon_data.h"
+#include "tavrel/tray/tray_icon_data.h"
 
 namespace tavrel::tray {
 

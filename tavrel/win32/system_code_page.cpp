@@ -1,4 +1,4 @@
-#include "lookup/win32/system_code_page.h"
+#include "tavrel/win32/system_code_page.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
-#include "lookup/win32/url_mail.h"
+#include "tavrel/win32/url_mail.h"
 
 #include <windows.h>
 
-#include "lookup/win32/entry_point.h"
+#include "tavrel/win32/entry_point.h"
 
 namespace tavrel::win32 {
 namespace {

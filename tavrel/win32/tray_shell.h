@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "lookup/tray/form_r.h"
+#include "tavrel/tray/form_r.h"
 
 namespace tavrel::win32 {
 

@@ -1,11 +1,11 @@
-#include "lookup/win32/tray_shell.h"
+#include "tavrel/win32/tray_shell.h"
 
 #include <shellapi.h>
 
 #include <cstddef>
 
-#include "lookup/win32/entry_point.h"
-#include "lookup/win32/system_code_page.h"
+#include "tavrel/win32/entry_point.h"
+#include "tavrel/win32/system_code_page.h"
 
 namespace tavrel::win32 {
 namespace {

@@ -1,9 +1,9 @@
-#include "lookup/win32/picture.h"
+#include "tavrel/win32/picture.h"
 
 #include <cstring>
 #include <string>
 
-#include "lookup/win32/start_failure.h"
+#include "tavrel/win32/start_failure.h"
 
 namespace tavrel::win32 {
 namespace {

@@ -1,8 +1,8 @@
-#include "lookup/window/form_abc.h"
+#include "tavrel/window/form_abc.h"
 
 #include <string>
 
-#include "lookup/window/window_design.h"
+#include "tavrel/window/window_design.h"
 
 namespace tavrel::window {
 namespace {

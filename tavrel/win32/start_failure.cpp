@@ -1,4 +1,4 @@
-#include "lookup/win32/start_failure.h"
+#include "tavrel/win32/start_failure.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "lookup/win32/message_box_presenter.h"
+#include "tavrel/win32/message_box_presenter.h"
 
 namespace tavrel::win32 {
 

@@ -1,4 +1,4 @@
-#include "lookup/win32/abc_window.h"
+#include "tavrel/win32/abc_window.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -7,12 +7,12 @@
 #include <cstdlib>
 #include <cwchar>
 
-#include "lookup/win32/clipboard.h"
-#include "lookup/win32/resource_ids.h"
-#include "lookup/win32/system_move.h"
-#include "lookup/win32/tray_shell.h"
-#include "lookup/win32/url_mail.h"
-#include "lookup/window/form_abc.h"
+#include "tavrel/win32/clipboard.h"
+#include "tavrel/win32/resource_ids.h"
+#include "tavrel/win32/system_move.h"
+#include "tavrel/win32/tray_shell.h"
+#include "tavrel/win32/url_mail.h"
+#include "tavrel/window/form_abc.h"
 
 namespace tavrel::win32 {
 namespace {

@@ -1,4 +1,4 @@
-#include "lookup/tray/form_r.h"
+#include "tavrel/tray/form_r.h"
 
 namespace tavrel::tray {
 

@@ -11,8 +11,8 @@
 #include <array>
 #include <optional>
 
-#include "lookup/window/window_design.h"
-#include "lookup/window/window_toolkit.h"
+#include "tavrel/window/window_design.h"
+#include "tavrel/window/window_toolkit.h"
 
 namespace tavrel::window {
 

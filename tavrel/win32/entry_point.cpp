@@ -1,8 +1,8 @@
-#include "lookup/win32/entry_point.h"
+#include "tavrel/win32/entry_point.h"
 
 #include <string>
 
-#include "lookup/win32/start_failure.h"
+#include "tavrel/win32/start_failure.h"
 
 namespace tavrel::win32 {
 

@@ -1,8 +1,8 @@
-#include "lookup/win32/system_move.h"
+#include "tavrel/win32/system_move.h"
 
 #include <cstdint>
 
-#include "lookup/win32/entry_point.h"
+#include "tavrel/win32/entry_point.h"
 
 namespace tavrel::win32 {
 namespace {
