@@ -3,6 +3,10 @@
 #include "activator/texts.h"
 
 namespace vesktal::win32 {
+
+// Message boxes: an OK button only and no icon.
+static_assert(kMessageStyle == MB_OK);
+
 namespace {
 
 std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }

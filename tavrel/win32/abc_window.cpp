@@ -61,7 +61,7 @@ HFONT MakeFont(const std::u16string& name, int points, int weight, int character
 HCURSOR PointerFromIcon(HINSTANCE instance, int resource) {
   HICON icon = static_cast<HICON>(
       LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
-  if (icon == nullptr) return LoadCursorW(nullptr, MAKEINTRESOURCEW(32649));  // IDC_HAND
+  if (icon == nullptr) return LoadCursorW(nullptr, IDC_HAND);
   ICONINFO info{};
   GetIconInfo(icon, &info);
   info.fIcon = FALSE;
@@ -114,7 +114,7 @@ void AbcWindow::Create() {
   form_class.lpfnWndProc = WindowProcedure;
   form_class.hInstance = instance_;
   form_class.hIcon = icon_;
-  form_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+  form_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   form_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   form_class.lpszClassName = kClassName;
   RegisterClassExA(&form_class);

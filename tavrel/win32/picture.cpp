@@ -23,7 +23,7 @@ Picture::~Picture() {
 }
 
 void Picture::Load(HINSTANCE instance, int resource) {
-  HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(resource), MAKEINTRESOURCEW(10));  // RT_RCDATA
+  HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(resource), RT_RCDATA);
   HGLOBAL loaded = found != nullptr ? LoadResource(instance, found) : nullptr;
   const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
   const DWORD size = found != nullptr ? SizeofResource(instance, found) : 0;

@@ -13,15 +13,12 @@ using SendMessageFunction = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
 EntryPoint<ReleaseCaptureFunction> release_capture("user32.dll", "ReleaseCapture");
 EntryPoint<SendMessageFunction> send_message("user32.dll", "SendMessageA");
 
-constexpr UINT kNonClientLeftButtonDown = 0xA1;  // WM_NCLBUTTONDOWN
-constexpr WPARAM kCaption = 2;                   // HTCAPTION
-
 }  // namespace
 
 void BeginSystemMove(HWND window) {
   std::int32_t no_position = 0;
   release_capture();
-  send_message(window, kNonClientLeftButtonDown, kCaption, reinterpret_cast<LPARAM>(&no_position));
+  send_message(window, WM_NCLBUTTONDOWN, HTCAPTION, reinterpret_cast<LPARAM>(&no_position));
 }
 
 }  // namespace tavrel::win32

@@ -26,6 +26,8 @@ static_assert(tray::kNimAdd == NIM_ADD && tray::kNimModify == NIM_MODIFY && tray
 static_assert(tray::kGwlWndProc == GWLP_WNDPROC);
 static_assert(tray::kWmDestroy == WM_DESTROY && tray::kWmEndSession == WM_ENDSESSION);
 static_assert(tray::kWmLButtonUp == WM_LBUTTONUP && tray::kWmRButtonUp == WM_RBUTTONUP);
+// The icon's own message lies among those a window class may define.
+static_assert(tray::kTrayCallbackMessage >= WM_USER && tray::kTrayCallbackMessage < WM_APP);
 
 // A 32-bit user32 has no SetWindowLongPtrA: there the window long is the
 // pointer, and SetWindowLongA sets it.
