@@ -1,5 +1,4 @@
 #include <optional>
-#include <string>
 
 #include "activator/system_directory.h"
 #include "activator/texts.h"
@@ -8,7 +7,7 @@
 namespace vesktal {
 
 void Main(Platform& platform) {
-  const std::optional<std::u16string> directory = SystemDirectory(platform);
+  const std::optional<Text> directory = SystemDirectory(platform);
   if (!directory) {
     // Never look for the file elsewhere: an input method is loaded into every
     // program, so it is installed only from the system directory.
@@ -16,8 +15,7 @@ void Main(Platform& platform) {
     return;
   }
 
-  std::u16string ime_path = *directory;
-  ime_path += kImeFileSuffix;
+  const Text ime_path = Joined({*directory, kImeFileSuffix});
 
   if (!FileExists(platform, ime_path)) {
     platform.ShowMessageBox(MissingFileMessage(ime_path), kMessageStyle);

@@ -5,8 +5,9 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string>
 #include <string_view>
+
+#include "activator/text.h"
 
 namespace vesktal {
 
@@ -28,20 +29,20 @@ class Platform {
   virtual std::uint32_t GetSystemDirectoryA(std::span<char> buffer) = 0;
 
   // Text in the system code page to UTF-16, and back.
-  virtual std::u16string FromSystemCodePage(std::string_view bytes) = 0;
-  virtual std::string ToSystemCodePage(std::u16string_view text) = 0;
+  virtual Text FromSystemCodePage(std::string_view bytes) = 0;
+  virtual CodePageText ToSystemCodePage(std::u16string_view text) = 0;
 
   // The entry with exactly this name, or nothing when there is none. The name
   // is never taken as a pattern: wildcard characters match only themselves.
-  virtual std::optional<FileEntry> FindEntry(const std::u16string& path) = 0;
+  virtual std::optional<FileEntry> FindEntry(const Text& path) = 0;
 
   // imm32's ImmInstallIMEA with the file and the layout text, both in the
   // system code page. Returns the new keyboard layout, or 0 when refused.
-  virtual std::uintptr_t ImmInstallIMEA(const std::string& file, const std::string& layout_text) = 0;
+  virtual std::uintptr_t ImmInstallIMEA(const CodePageText& file, const CodePageText& layout_text) = 0;
 
   // A message box with the given style, captioned with the application
   // title. Returns when the user has closed it.
-  virtual void ShowMessageBox(const std::u16string& text, std::uint32_t style) = 0;
+  virtual void ShowMessageBox(const Text& text, std::uint32_t style) = 0;
 };
 
 }  // namespace vesktal

@@ -1,7 +1,6 @@
 #include "activator/system_directory.h"
 
 #include <string_view>
-#include <vector>
 
 namespace vesktal {
 namespace {
@@ -11,12 +10,12 @@ constexpr std::uint32_t kLongestPath = 32768;
 
 }  // namespace
 
-std::optional<std::u16string> SystemDirectory(Platform& platform) {
-  std::vector<char> buffer(kDirectoryBufferSize, '\0');
+std::optional<Text> SystemDirectory(Platform& platform) {
+  CodePageText buffer(kDirectoryBufferSize, '\0');
   std::uint32_t count = platform.GetSystemDirectoryA(buffer);
   if (count >= buffer.size() && count <= kLongestPath) {
     // Too small: count is the size needed. Ask once more with that size.
-    buffer.assign(count, '\0');
+    buffer = CodePageText(count, '\0');
     count = platform.GetSystemDirectoryA(buffer);
   }
   if (count == 0 || count >= buffer.size()) return std::nullopt;

@@ -3,9 +3,9 @@
 
 #include <cstddef>
 #include <optional>
-#include <string>
 
 #include "activator/platform.h"
+#include "activator/text.h"
 
 namespace vesktal {
 
@@ -15,6 +15,6 @@ inline constexpr std::size_t kDirectoryBufferSize = 80;
 // The system directory, whole and converted to UTF-16; nothing when the
 // system cannot tell it. A directory that does not fit into the first buffer
 // is asked for again with a buffer of the size the system reported.
-std::optional<std::u16string> SystemDirectory(Platform& platform);
+std::optional<Text> SystemDirectory(Platform& platform);
 
 }  // namespace vesktal

@@ -3,8 +3,9 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
+
+#include "activator/text.h"
 
 namespace vesktal {
 
@@ -21,12 +22,12 @@ inline constexpr std::u16string_view kLayoutText = u"Ombrik输入法 2011版";
 inline constexpr std::uint32_t kMessageStyle = 0;
 
 // The file is not there, or is hidden, a system file or a directory.
-std::u16string MissingFileMessage(std::u16string_view ime_path);
+Text MissingFileMessage(std::u16string_view ime_path);
 
 // The system refused to install the file as a keyboard layout.
-std::u16string RefusedFileMessage(std::u16string_view ime_path);
+Text RefusedFileMessage(std::u16string_view ime_path);
 
 // The system directory could not be found out.
-std::u16string NoSystemDirectoryMessage();
+Text NoSystemDirectoryMessage();
 
 }  // namespace vesktal

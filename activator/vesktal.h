@@ -1,9 +1,8 @@
 // The module Vesktal: the start-up routine and its file test.
 #pragma once
 
-#include <string>
-
 #include "activator/platform.h"
+#include "activator/text.h"
 
 namespace vesktal {
 
@@ -14,6 +13,6 @@ void Main(Platform& platform);
 
 // Whether path names a plain file: one that is neither a directory nor hidden
 // nor a system file. Tests exactly that name.
-bool FileExists(Platform& platform, const std::u16string& path);
+bool FileExists(Platform& platform, const Text& path);
 
 }  // namespace vesktal

@@ -1,18 +1,23 @@
 #include "activator/win32/entry_point.h"
 
-#include <string>
+#include <windows.h>
 
+#include <algorithm>
+
+#include "activator/text.h"
 #include "activator/texts.h"
+#include "windows/wide_text.h"
 
 namespace vesktal::win32 {
 
-void ReportUnboundEntryPoint(const char* library, const char* name) {
-  const std::string text = std::string("Run-time error: the entry point ") + name +
-                           " was not found in " + library + ".";
-  const std::wstring title(kApplicationTitle.begin(), kApplicationTitle.end());
-  MessageBoxW(nullptr, std::wstring(text.begin(), text.end()).c_str(), title.c_str(),
+void ReportUnboundEntryPoint(std::string_view reason) {
+  // The reason names the program's own entry points and libraries: plain
+  // ASCII, each byte one character.
+  Text wide_reason(reason.size(), u'\0');
+  std::copy(reason.begin(), reason.end(), wide_reason.begin());
+  const Text text = Joined({u"Run-time error: ", wide_reason, u"."});
+  MessageBoxW(nullptr, windows::WideString(text), windows::WideString(Text(kApplicationTitle)),
               MB_OK | MB_ICONERROR | MB_TASKMODAL);
-  ExitProcess(1);
 }
 
 }  // namespace vesktal::win32

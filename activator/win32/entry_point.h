@@ -1,39 +1,18 @@
-// An operating-system entry point bound on its first call: the library is
-// loaded and the entry point looked up by name then, and the address is kept
-// for later calls.
+// Vesktal's operating-system entry points, bound on their first call; one
+// that cannot be bound ends the program with Vesktal's run-time error report.
 #pragma once
 
-#include <windows.h>
+#include <string_view>
+
+#include "windows/entry_point.h"
 
 namespace vesktal::win32 {
 
-// Ends the program with a report naming what could not be bound.
-[[noreturn]] void ReportUnboundEntryPoint(const char* library, const char* name);
+// "Run-time error: " and the reason, in a message box captioned with the
+// application title.
+void ReportUnboundEntryPoint(std::string_view reason);
 
 template <typename Function>
-class EntryPoint {
- public:
-  constexpr EntryPoint(const char* library, const char* name) : library_(library), name_(name) {}
-
-  template <typename... Args>
-  auto operator()(Args... args) {
-    return Bound()(args...);
-  }
-
- private:
-  Function Bound() {
-    if (function_ == nullptr) {
-      HMODULE module = LoadLibraryA(library_);
-      FARPROC address = module != nullptr ? GetProcAddress(module, name_) : nullptr;
-      if (address == nullptr) ReportUnboundEntryPoint(library_, name_);
-      function_ = reinterpret_cast<Function>(reinterpret_cast<void*>(address));
-    }
-    return function_;
-  }
-
-  const char* library_;
-  const char* name_;
-  Function function_ = nullptr;
-};
+using EntryPoint = windows::EntryPoint<Function, ReportUnboundEntryPoint>;
 
 }  // namespace vesktal::win32

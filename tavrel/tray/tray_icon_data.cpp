@@ -13,6 +13,16 @@ std::uint64_t GetInteger(const AnsiRecord& record, std::size_t offset, std::size
   return value;
 }
 
+// The bytes of one character in the code page: one, or the lead and the
+// trail byte of a double-byte character (whose value is negative, as every
+// lead byte is 0x80 or more).
+std::string CharacterBytes(const AnsiCodePage& code_page, char16_t character) {
+  const std::int16_t value = code_page.AnsiValue(character);
+  const auto code = static_cast<std::uint16_t>(value);
+  if (value < 0 || value > 0xFF) return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
+  return std::string(1, static_cast<char>(code));
+}
+
 }  // namespace
 
 std::u16string TipField(std::u16string_view tip) {
@@ -38,7 +48,8 @@ AnsiRecord ToAnsiRecord(const TrayIconData& data, const SystemCodePageText& code
   std::size_t last_boundary_before_end = at;  // where a cut tip gets its NUL
   bool ended = false;
   for (const char16_t character : data.szTip) {
-    const std::string bytes = code_page.CharacterBytes(character);
+    // Each character in turn, so that a cut never splits one.
+    const std::string bytes = CharacterBytes(code_page, character);
     if (at + bytes.size() > end) break;
     if (at + bytes.size() < end) last_boundary_before_end = at + bytes.size();
     for (const char byte : bytes) record.at(at++) = static_cast<std::uint8_t>(byte);

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "lookup/ansi_code_page.h"
+
 namespace tavrel::tray {
 
 // A window, icon or window-procedure handle, or a message parameter: as wide
@@ -48,12 +50,11 @@ struct TrayIconData {
 // The record's bytes as the shell takes them; as long as its layout's size.
 using AnsiRecord = std::vector<std::uint8_t>;
 
-// Text in the system code page, and back.
-class SystemCodePageText {
+// Text in the system code page, and back: the code page as the lookup sees
+// it, the value of each character, which gives its bytes, and text made from
+// bytes.
+class SystemCodePageText : public AnsiCodePage {
  public:
-  virtual ~SystemCodePageText() = default;
-  // The bytes of each character in turn, so that a cut never splits one.
-  virtual std::string CharacterBytes(char16_t character) const = 0;
   virtual std::u16string FromBytes(std::string_view bytes) const = 0;
 };
 

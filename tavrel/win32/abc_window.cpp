@@ -13,6 +13,7 @@
 #include "tavrel/win32/tray_shell.h"
 #include "tavrel/win32/url_mail.h"
 #include "tavrel/window/form_abc.h"
+#include "windows/wide_text.h"
 
 namespace tavrel::win32 {
 namespace {
@@ -23,13 +24,10 @@ using window::kImages;
 using window::kLabels;
 using window::kTextBoxes;
 using window::PixelsOfTwips;
-
-static_assert(sizeof(wchar_t) == sizeof(char16_t));
+using windows::WideUnits;
 
 constexpr char kClassName[] = "TavrelAbc";
 constexpr int kFirstBoxId = 101;  // Text1; Text2 and Text3 follow
-
-const wchar_t* Wide(std::u16string_view text) { return reinterpret_cast<const wchar_t*>(text.data()); }
 
 const window::TextBoxDesign& DesignOf(Box box) {
   for (const window::TextBoxDesign& design : kTextBoxes)
@@ -52,7 +50,7 @@ HFONT MakeFont(const std::u16string& name, int points, int weight, int character
   font.lfQuality = DEFAULT_QUALITY;
   font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
   const std::size_t length = name.size() < LF_FACESIZE - 1 ? name.size() : LF_FACESIZE - 1;
-  std::wmemcpy(font.lfFaceName, Wide(name), length);
+  std::wmemcpy(font.lfFaceName, WideUnits(name), length);
   return CreateFontIndirectW(&font);
 }
 
@@ -181,7 +179,7 @@ void AbcWindow::AddTooltips() {
     tool.uId = static_cast<UINT_PTR>(i + 1);
     tool.rect = {bounds.left, bounds.top, bounds.left + bounds.width, bounds.top + bounds.height};
     tool.hinst = instance_;
-    tool.lpszText = const_cast<wchar_t*>(Wide(kLabels[i].tooltip));
+    tool.lpszText = const_cast<wchar_t*>(WideUnits(kLabels[i].tooltip));
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
 }
@@ -229,7 +227,7 @@ void AbcWindow::FontChanged(StyledControl& control) {
   HDC dc = GetDC(window_);
   HGDIOBJ previous = SelectObject(dc, control.font);
   SIZE extent{};
-  GetTextExtentPoint32W(dc, Wide(design.caption), static_cast<int>(design.caption.size()), &extent);
+  GetTextExtentPoint32W(dc, WideUnits(design.caption), static_cast<int>(design.caption.size()), &extent);
   SelectObject(dc, previous);
   ReleaseDC(window_, dc);
 
@@ -272,7 +270,7 @@ void AbcWindow::DrawLabelEndsOver(int box_index) const {
     HGDIOBJ previous = SelectObject(dc, labels_[i].font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColourOf(window::kBlack));
-    TextOutW(dc, label.left - place.left, label.top - place.top, Wide(kLabels[i].caption),
+    TextOutW(dc, label.left - place.left, label.top - place.top, WideUnits(kLabels[i].caption),
              static_cast<int>(kLabels[i].caption.size()));
     SelectObject(dc, previous);
   }
@@ -310,13 +308,13 @@ std::u16string AbcWindow::Text(Box box) const {
   std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(handle)), u'\0');
   if (!text.empty()) {
     const int copied =
-        GetWindowTextW(handle, reinterpret_cast<wchar_t*>(text.data()), static_cast<int>(text.size() + 1));
+        GetWindowTextW(handle, WideUnits(text.data()), static_cast<int>(text.size() + 1));
     text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
   }
   return text;
 }
 
-void AbcWindow::SetText(Box box, const std::u16string& text) { SetWindowTextW(BoxWindow(box), Wide(text)); }
+void AbcWindow::SetText(Box box, const std::u16string& text) { SetWindowTextW(BoxWindow(box), windows::WideString(text)); }
 
 bool AbcWindow::IsImageVisible(Image image) const { return visible_[IndexOf(image)]; }
 
@@ -373,7 +371,7 @@ void AbcWindow::DrawLabel(HDC dc, int label) const {
   HGDIOBJ previous = SelectObject(dc, labels_[label].font);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColourOf(window::kBlack));
-  TextOutW(dc, bounds.left, bounds.top, Wide(design.caption), static_cast<int>(design.caption.size()));
+  TextOutW(dc, bounds.left, bounds.top, WideUnits(design.caption), static_cast<int>(design.caption.size()));
   SelectObject(dc, previous);
 }
 

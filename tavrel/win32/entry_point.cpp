@@ -6,8 +6,6 @@
 
 namespace tavrel::win32 {
 
-void ReportUnboundEntryPoint(const char* library, const char* name) {
-  ReportStartFailure(std::string("the entry point ") + name + " was not found in " + library);
-}
+void ReportUnboundEntryPoint(std::string_view reason) { ReportStartFailure(std::string(reason)); }
 
 }  // namespace tavrel::win32

@@ -3,11 +3,9 @@
 #include <windows.h>
 
 #include "lookup/no_code_message.h"
+#include "tavrel/win32/application_title.h"
 
 namespace tavrel::win32 {
-
-// Tavrel's title, the caption of its message boxes.
-inline constexpr wchar_t kApplicationTitle[] = L"Zelvaran";
 
 // The no-code message as a message box: OK only, no icon, modal to the
 // application, captioned with the application title. Returns when closed.

@@ -1,20 +1,16 @@
 #pragma once
 
-#include <string>
-
-#include "lookup/ansi_code_page.h"
+#include "tavrel/tray/tray_icon_data.h"
 
 namespace tavrel::win32 {
 
-// The system's own ANSI code page, asked through WideCharToMultiByte with
-// CP_ACP and "?" as the default character.
-// The bytes of one code unit in the system ANSI code page: one or two, or
-// "?" for a code unit the code page cannot represent.
-std::string AnsiBytes(char16_t unit);
-
-class SystemAnsiCodePage final : public AnsiCodePage {
+// The system's own ANSI code page (CP_ACP), as the lookup and the tray icon
+// ask for it. A code unit the code page cannot represent converts to the
+// code page's default character, "?".
+class SystemAnsiCodePage final : public tray::SystemCodePageText {
  public:
   std::int16_t AnsiValue(char16_t unit) const override;
+  std::u16string FromBytes(std::string_view bytes) const override;
 };
 
 }  // namespace tavrel::win32

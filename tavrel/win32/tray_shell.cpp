@@ -36,9 +36,9 @@ constexpr const char* kSetWindowLongPtrA = sizeof(LONG_PTR) == sizeof(LONG) ? "S
 using CallWindowProcAFunction = LRESULT(WINAPI*)(WNDPROC, HWND, UINT, WPARAM, LPARAM);
 using Shell_NotifyIconAFunction = BOOL(WINAPI*)(DWORD, void*);
 
-EntryPoint<SetWindowLongPtrAFunction> set_window_long_ptr("user32", kSetWindowLongPtrA);
-EntryPoint<CallWindowProcAFunction> call_window_proc("user32", "CallWindowProcA");
-EntryPoint<Shell_NotifyIconAFunction> shell_notify_icon("shell32", "Shell_NotifyIconA");
+EntryPoint<SetWindowLongPtrAFunction> set_window_long_ptr("user32.dll", kSetWindowLongPtrA);
+EntryPoint<CallWindowProcAFunction> call_window_proc("user32.dll", "CallWindowProcA");
+EntryPoint<Shell_NotifyIconAFunction> shell_notify_icon("shell32.dll", "Shell_NotifyIconA");
 
 template <typename Pointer>
 Pointer FromValue(tray::Handle value) {
@@ -68,20 +68,9 @@ std::uint32_t TrayShellWin32::TaskbarCreatedMessage() {
   return message;
 }
 
-std::string SystemCodePageTextWin32::CharacterBytes(char16_t character) const { return AnsiBytes(character); }
-
-std::u16string SystemCodePageTextWin32::FromBytes(std::string_view bytes) const {
-  if (bytes.empty()) return {};
-  const int size = static_cast<int>(bytes.size());
-  const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), length);
-  return std::u16string(wide.begin(), wide.end());
-}
-
 tray::FormR& TrayModule() {
   static TrayShellWin32 shell;
-  static SystemCodePageTextWin32 code_page;
+  static SystemAnsiCodePage code_page;
   static tray::FormR module(shell, code_page, reinterpret_cast<tray::Handle>(&TrayWindowProc));
   return module;
 }

@@ -19,13 +19,6 @@ class TrayShellWin32 final : public tray::TrayShell {
   std::uint32_t TaskbarCreatedMessage() override;
 };
 
-// The system's ANSI code page, one character at a time.
-class SystemCodePageTextWin32 final : public tray::SystemCodePageText {
- public:
-  std::string CharacterBytes(char16_t character) const override;
-  std::u16string FromBytes(std::string_view bytes) const override;
-};
-
 // The program's one FormR, whose TrayWindowProc the hook calls.
 tray::FormR& TrayModule();
 

@@ -69,7 +69,7 @@ std::uint32_t FakePlatform::GetSystemDirectoryA(std::span<char> buffer) {
   return length;
 }
 
-std::u16string FakePlatform::FromSystemCodePage(std::string_view bytes) {
+Text FakePlatform::FromSystemCodePage(std::string_view bytes) {
   std::u16string text;
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     const auto byte = static_cast<unsigned char>(bytes[i]);
@@ -86,10 +86,10 @@ std::u16string FakePlatform::FromSystemCodePage(std::string_view bytes) {
     }
     text += character;
   }
-  return text;
+  return Text(std::u16string_view(text));
 }
 
-std::string FakePlatform::ToSystemCodePage(std::u16string_view text) {
+CodePageText FakePlatform::ToSystemCodePage(std::u16string_view text) {
   std::string bytes;
   for (const char16_t unit : text) {
     if (unit < 0x80) {
@@ -102,23 +102,23 @@ std::string FakePlatform::ToSystemCodePage(std::u16string_view text) {
     }
     bytes += pair;
   }
-  return bytes;
+  return CodePageText(std::string_view(bytes));
 }
 
-std::optional<FileEntry> FakePlatform::FindEntry(const std::u16string& path) {
-  entries_asked.push_back(path);
-  const auto found = entries.find(path);
+std::optional<FileEntry> FakePlatform::FindEntry(const Text& path) {
+  entries_asked.emplace_back(path.view());
+  const auto found = entries.find(std::u16string(path.view()));
   if (found == entries.end()) return std::nullopt;
   return found->second;
 }
 
-std::uintptr_t FakePlatform::ImmInstallIMEA(const std::string& file, const std::string& layout_text) {
-  installs.push_back({file, layout_text});
+std::uintptr_t FakePlatform::ImmInstallIMEA(const CodePageText& file, const CodePageText& layout_text) {
+  installs.push_back({std::string(file.view()), std::string(layout_text.view())});
   return installed_layout;
 }
 
-void FakePlatform::ShowMessageBox(const std::u16string& text, std::uint32_t style) {
-  message_boxes.push_back({text, style});
+void FakePlatform::ShowMessageBox(const Text& text, std::uint32_t style) {
+  message_boxes.push_back({std::u16string(text.view()), style});
 }
 
 }  // namespace vesktal::testing

@@ -26,11 +26,11 @@ TEST(WindowsPlatform, SystemDirectoryFitsOrAsksForTheSizeNeeded) {
 
 TEST(WindowsPlatform, ConvertsThroughCodePage936) {
   WindowsPlatform platform;
-  EXPECT_EQ(platform.FromSystemCodePage("C:\\\xD6\xD0\xCE\xC4"), u"C:\\中文");
-  EXPECT_EQ(platform.ToSystemCodePage(u"Ombrik输入法 2011版"),
+  EXPECT_EQ(platform.FromSystemCodePage("C:\\\xD6\xD0\xCE\xC4").view(), u"C:\\中文");
+  EXPECT_EQ(platform.ToSystemCodePage(u"Ombrik输入法 2011版").view(),
             "Ombrik\xCA\xE4\xC8\xEB\xB7\xA8 2011\xB0\xE6");
-  EXPECT_EQ(platform.FromSystemCodePage(""), u"");
-  EXPECT_EQ(platform.ToSystemCodePage(u""), "");
+  EXPECT_EQ(platform.FromSystemCodePage("").view(), u"");
+  EXPECT_EQ(platform.ToSystemCodePage(u"").view(), "");
 }
 
 // A scratch folder of the test's own, removed again afterwards.
@@ -45,9 +45,9 @@ class FileExistsOnDisk : public ::testing::Test {
   }
   void TearDown() override { RemoveAll(); }
 
-  std::u16string Path(const std::wstring& name) const {
+  Text Path(const std::wstring& name) const {
     const std::wstring path = folder_ + L"\\" + name;
-    return std::u16string(path.begin(), path.end());
+    return Text(std::u16string(path.begin(), path.end()));
   }
 
   void MakeFile(const std::wstring& name, DWORD attributes) {

@@ -21,13 +21,6 @@ Cp936Text::Cp936Text() {
   }
 }
 
-std::string Cp936Text::CharacterBytes(char16_t character) const {
-  const std::int16_t value = code_page_.AnsiValue(character);
-  const auto code = static_cast<std::uint16_t>(value);
-  if (IsDoubleByte(value)) return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-  return std::string(1, static_cast<char>(code));
-}
-
 std::u16string Cp936Text::FromBytes(std::string_view bytes) const {
   std::u16string text;
   for (std::size_t i = 0; i < bytes.size(); ++i) {

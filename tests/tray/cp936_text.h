@@ -12,7 +12,7 @@ namespace tavrel::testing {
 class Cp936Text final : public tray::SystemCodePageText {
  public:
   Cp936Text();
-  std::string CharacterBytes(char16_t character) const override;
+  std::int16_t AnsiValue(char16_t unit) const override { return code_page_.AnsiValue(unit); }
   std::u16string FromBytes(std::string_view bytes) const override;
 
  private:
