@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 namespace vesktal {
 
@@ -25,12 +26,18 @@ class OwnedText {
   explicit OwnedText(std::basic_string_view<Unit> text) : OwnedText(text.size(), Unit{}) {
     std::copy(text.begin(), text.end(), units_.get());
   }
-  OwnedText(OwnedText&&) noexcept = default;
-  OwnedText& operator=(OwnedText&&) noexcept = default;
+  // A text moved from is empty.
+  OwnedText(OwnedText&& other) noexcept
+      : units_(std::move(other.units_)), size_(std::exchange(other.size_, 0)) {}
+  OwnedText& operator=(OwnedText&& other) noexcept {
+    units_ = std::move(other.units_);
+    size_ = std::exchange(other.size_, 0);
+    return *this;
+  }
 
   Unit* data() { return units_.get(); }
   const Unit* data() const { return units_.get(); }
-  const Unit* c_str() const { return units_.get(); }
+  const Unit* c_str() const { return units_ ? units_.get() : kEmpty; }
   std::size_t size() const { return size_; }
   Unit* begin() { return data(); }
   Unit* end() { return data() + size_; }
@@ -41,6 +48,8 @@ class OwnedText {
   operator std::basic_string_view<Unit>() const { return view(); }
 
  private:
+  static constexpr Unit kEmpty[1] = {};
+
   std::unique_ptr<Unit[]> units_;
   std::size_t size_;
 };
