@@ -9,8 +9,8 @@
 namespace tavrel {
 namespace {
 
-// A line written piece by piece into room made ahead: a piece costs one test
-// for room and its stores, with none of a string's bookkeeping.
+// A line written a stretch at a time into room made ahead: a stretch costs
+// one test for room and its stores, with none of a string's bookkeeping.
 class LineWriter {
  public:
   explicit LineWriter(std::size_t expected) { text_.resize(expected); }
