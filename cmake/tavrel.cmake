@@ -75,3 +75,16 @@ function(tavrel_test_data target)
     target_compile_definitions(${target} PRIVATE ${macro}="${root}/${path}")
   endwhile()
 endfunction()
+
+# tavrel_add_generator_test(NAME name SCRIPT test.py GENERATOR generator.py DATA file)
+# A test of a generator against its committed data file, both paths taken
+# from the top of the source tree. Generators run on the build machine, so
+# only the native builds check them.
+function(tavrel_add_generator_test)
+  cmake_parse_arguments(ARG "" "NAME;SCRIPT;GENERATOR;DATA" "" ${ARGN})
+  if(NOT CMAKE_CROSSCOMPILING)
+    add_test(NAME ${ARG_NAME}
+             COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_SCRIPT}
+                     ${PROJECT_SOURCE_DIR}/${ARG_GENERATOR} ${PROJECT_SOURCE_DIR}/${ARG_DATA})
+  endif()
+endfunction()

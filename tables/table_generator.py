@@ -89,12 +89,13 @@ def index_pages(value_of_key):
 
 
 class Table:
-    """A checked table: its values in table order (plain ASCII), the number of
-    the value of every key (a code unit), and its slices."""
+    """A checked table: its groups in table order, each a value (plain ASCII)
+    and the characters (of one code unit each) that have it, and its slices."""
 
-    def __init__(self, *, values, value_of_key, values_per_slice, slice_names):
-        self.values = values
-        self.value_of_key = value_of_key
+    def __init__(self, *, groups, values_per_slice, slice_names):
+        self.values = [value for value, _ in groups]
+        self.value_of_key = {ord(character): number
+                             for number, (_, characters) in enumerate(groups) for character in characters}
         self.values_per_slice = values_per_slice
         self.slice_names = slice_names  # in place order
 

@@ -70,13 +70,6 @@ def slice_names(groups):
     return names
 
 
-def table(groups):
-    value_of_key = {ord(character): number
-                    for number, (_, characters) in enumerate(groups) for character in characters}
-    return Table(values=[code for code, _ in groups], value_of_key=value_of_key,
-                 values_per_slice=CODES_PER_SLICE, slice_names=slice_names(groups))
-
-
 HEADER_COMMENT = """\
 // The code slices of the CodeTable (module 简繁汉字编码), in chain order. Each
 // answers the code of a key it holds, else the empty string; the answer
@@ -84,7 +77,8 @@ HEADER_COMMENT = """\
 
 
 def build(text):
-    return table_sources(table(parse(text)),
+    groups = parse(text)
+    return table_sources(Table(groups=groups, values_per_slice=CODES_PER_SLICE, slice_names=slice_names(groups)),
                          origin="from tables/codes/codes.txt by generate_code_table.py",
                          header="tables/codes/code_slices.h", header_comment=HEADER_COMMENT,
                          chain_header="tables/codes/code_table.h", chain_function="CodeSlices")

@@ -109,14 +109,6 @@ def check_layout(slices, seen_at):
         raise DataError(0, f"{len(missing)} keys have no reading list: {shown}")
 
 
-def table(slices):
-    lists = [entry for s in slices for entry in s.lists]
-    value_of_key = {ord(character): number
-                    for number, (_, characters) in enumerate(lists) for character in characters}
-    return Table(values=[reading_list for reading_list, _ in lists], value_of_key=value_of_key,
-                 values_per_slice=LISTS_PER_SLICE, slice_names=[s.name for s in slices])
-
-
 HEADER_COMMENT = """\
 // The reading slices of the PinyinTable (module HzPy), in chain order. Each
 // answers a key of exactly one code unit that it holds with that key's reading
@@ -128,7 +120,9 @@ def build(text):
         raise DataError(0, "carriage returns in the file; lines end with LF only")
     slices, seen_at = parse(text)
     check_layout(slices, seen_at)
-    return table_sources(table(slices),
+    table = Table(groups=[group for s in slices for group in s.lists], values_per_slice=LISTS_PER_SLICE,
+                  slice_names=[s.name for s in slices])
+    return table_sources(table,
                          origin="from tables/pinyin/readings.txt by generate_reading_table.py",
                          header="tables/pinyin/reading_slices.h", header_comment=HEADER_COMMENT,
                          chain_header="tables/pinyin/reading_table.h", chain_function="ReadingSlices")
