@@ -8,28 +8,17 @@ Usage: ansi_values_generator_test.py GENERATOR ANSI_VALUES_936_TXT
 
 import os
 import re
-import subprocess
 import sys
-import tempfile
 import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from generator_run import run_generator  # noqa: E402
 
 GENERATOR = RUNS = None
 
 
-def run_generator(text):
-    """Runs the generator on TEXT; returns (exit status, stderr, {file name: content})."""
-    with tempfile.TemporaryDirectory() as work:
-        data = os.path.join(work, "ansi_values_936.txt")
-        with open(data, "w", encoding="ascii", newline="") as out:
-            out.write(text)
-        output_dir = os.path.join(work, "out")
-        result = subprocess.run([sys.executable, GENERATOR, data, output_dir], capture_output=True, text=True)
-        written = {}
-        if os.path.isdir(output_dir):
-            for name in os.listdir(output_dir):
-                with open(os.path.join(output_dir, name), encoding="ascii") as source:
-                    written[name] = source.read()
-        return result.returncode, result.stderr, written
+def run(text):
+    return run_generator(GENERATOR, text.encode("ascii"), "ansi_values_936.txt")
 
 
 def committed_lines():
@@ -39,7 +28,7 @@ def committed_lines():
 
 class Generator(unittest.TestCase):
     def test_the_committed_runs_give_a_value_for_every_code_unit(self):
-        status, errors, written = run_generator("\n".join(committed_lines()))
+        status, errors, written = run("\n".join(committed_lines()))
         self.assertEqual(status, 0, errors)
         values = [int(n) for n in re.findall(r"-?\d+", written["ansi_values_936.inc"].split("{{", 1)[1])]
         self.assertEqual(len(values), 0x10000)
@@ -58,7 +47,7 @@ class Generator(unittest.TestCase):
         }
         for name, case in cases.items():
             with self.subTest(name):
-                status, errors, written = run_generator("\n".join(case))
+                status, errors, written = run("\n".join(case))
                 self.assertEqual(status, 1, errors)
                 self.assertIn("ansi_values_936.txt", errors)
                 self.assertEqual(written, {})
