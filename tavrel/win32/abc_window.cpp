@@ -133,7 +133,7 @@ void AbcWindow::Create() {
 
 void AbcWindow::CreateBoxes() {
   // Created in their tab order, which Tab and Shift+Tab follow.
-  std::array<window::TextBoxDesign, 3> in_tab_order = kTextBoxes;
+  std::array<window::TextBoxDesign, window::kTextBoxCount> in_tab_order = kTextBoxes;
   std::ranges::sort(in_tab_order, {}, &window::TextBoxDesign::tab_index);
   for (const window::TextBoxDesign& design : in_tab_order) {
     const int i = static_cast<int>(design.box);
@@ -247,7 +247,7 @@ void AbcWindow::FontChanged(StyledControl& control) {
 // runs on into the box: the box keeps its text clear of it with a margin, and
 // draws the end of the caption there itself.
 void AbcWindow::FitBoxesAroundLabels() {
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < window::kTextBoxCount; ++i) {
     if (boxes_[i] == nullptr) continue;
     const window::PixelRect box = window::PixelsOf(DesignOf(static_cast<Box>(i)).place);
     int margin = 0;
@@ -514,7 +514,7 @@ LRESULT AbcWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
-      for (int i = 0; i < 3; ++i) {
+      for (int i = 0; i < window::kTextBoxCount; ++i) {
         if (reinterpret_cast<HWND>(lparam) != boxes_[i]) continue;
         // The input box is white; the read-only boxes lie flat on the panel.
         const window::TextBoxDesign& design = DesignOf(static_cast<Box>(i));

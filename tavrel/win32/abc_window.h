@@ -112,12 +112,12 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public
   const LookupServices& services_;
   HWND window_ = nullptr;
   HWND tooltip_ = nullptr;
-  std::array<HWND, 3> boxes_{};  // indexed by Box
-  std::array<WNDPROC, 3> box_procedures_{};
-  std::array<bool, 3> box_pressed_{};
+  std::array<HWND, window::kTextBoxCount> boxes_{};  // indexed by Box
+  std::array<WNDPROC, window::kTextBoxCount> box_procedures_{};
+  std::array<bool, window::kTextBoxCount> box_pressed_{};
   HWND last_focus_ = nullptr;
   std::array<StyledControl, window::kLabelCount> labels_{};
-  std::array<StyledControl, 3> box_styles_{};
+  std::array<StyledControl, window::kTextBoxCount> box_styles_{};
   std::array<bool, window::kImageCount> visible_{};
   Picture background_;
   std::array<Picture, window::kImageCount> images_;

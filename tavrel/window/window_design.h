@@ -67,9 +67,10 @@ struct TextBoxDesign {
 };
 
 inline constexpr int kText1MaxLength = 18;
+inline constexpr int kTextBoxCount = 3;
 
 // In the order in which the window lists them.
-inline constexpr std::array<TextBoxDesign, 3> kTextBoxes{{
+inline constexpr std::array<TextBoxDesign, kTextBoxCount> kTextBoxes{{
     {"Text1", Box::Text1, {1500, 940, 2325, 300}, kMsSansSerif12, kBlue, 1, false},
     {"Text3", Box::Text3, {1280, 2100, 2545, 300}, kSongTi9, kBlack, 3, true},
     {"Text2", Box::Text2, {1280, 1560, 2545, 300}, kSongTi9, kRed, 2, true},
