@@ -37,7 +37,6 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public
   void Show(int show_command);
 
   HWND Handle() const { return window_; }
-  HICON Icon() const { return icon_; }
 
   // WindowToolkit
   void SetHeight(int twips) override;
