@@ -16,6 +16,7 @@
 #include "lookup/text1_change.h"
 #include "tavrel/tray/form_r.h"
 #include "tavrel/win32/picture.h"
+#include "tavrel/window/label_layout.h"
 #include "tavrel/window/mouse_routing.h"
 #include "tavrel/window/window_design.h"
 #include "tavrel/window/window_toolkit.h"
@@ -125,7 +126,8 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public
   HCURSOR link_hand_ = nullptr;
   HBRUSH input_brush_ = nullptr;
   HBRUSH output_brush_ = nullptr;
-  window::MouseRouter mouse_{*this};
+  window::LabelLayout label_layout_;
+  window::MouseRouter mouse_{*this, label_layout_};
 };
 
 }  // namespace tavrel::win32

@@ -1,11 +1,11 @@
 // The window's handlers and mouse routing against a recording toolkit.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "tavrel/window/form_abc.h"
+#include "tavrel/window/label_layout.h"
 #include "tavrel/window/mouse_routing.h"
 #include "tests/window/recording_form.h"
 
@@ -30,6 +30,18 @@ TEST(FormLoad, SizesEmptiesAndSetsTheFontsInOrder) {
                                      "FontSize " + name + " 12"});
   }
   EXPECT_EQ(form.calls, expected);
+}
+
+TEST(Handlers, AClickInABoxPutsItsWholeTextOnTheClipboardEveryTime) {
+  RecordingForm form;
+  form.SetText(Box::Text1, u"中ab");
+  form.SetText(Box::Text2, u"oi ab");
+  form.Forget();
+  Text1_Click(form);
+  Text1_Click(form);
+  Text2_Click(form);
+  Text3_Click(form);  // empty
+  EXPECT_EQ(form.calls, (Calls{"Clipboard '中ab'", "Clipboard '中ab'", "Clipboard 'oi ab'", "Clipboard ''"}));
 }
 
 struct HandlerCase {
@@ -57,18 +69,6 @@ TEST(Handlers, SetTheImagesInTheirOrderAndThenAct) {
     c.handler(form);
     EXPECT_EQ(form.calls, c.calls) << c.name;
   }
-}
-
-TEST(Handlers, AClickInABoxPutsItsWholeTextOnTheClipboardEveryTime) {
-  RecordingForm form;
-  form.SetText(Box::Text1, u"中ab");
-  form.SetText(Box::Text2, u"oi ab");
-  form.Forget();
-  Text1_Click(form);
-  Text1_Click(form);
-  Text2_Click(form);
-  Text3_Click(form);  // empty
-  EXPECT_EQ(form.calls, (Calls{"Clipboard '中ab'", "Clipboard '中ab'", "Clipboard 'oi ab'", "Clipboard ''"}));
 }
 
 // Places in the window, in pixels.
@@ -101,9 +101,9 @@ struct LookCase {
 
 class Routed : public ::testing::Test {
  protected:
-  Routed() : router(form) {
-    router.SetLabelBounds(Label::Label1, {43, 67, 48, 12});
-    router.SetLabelBounds(Label::Label4, {76, 181, 84, 12});
+  Routed() {
+    labels.SetCaptionSize(Label::Label1, 48, 12);
+    labels.SetCaptionSize(Label::Label4, 84, 12);
   }
 
   void Run(const std::vector<Event>& events) {
@@ -126,7 +126,8 @@ class Routed : public ::testing::Test {
   }
 
   RecordingForm form;
-  MouseRouter router;
+  LabelLayout labels;
+  MouseRouter router{form, labels};
 };
 
 using enum Image;
