@@ -73,8 +73,8 @@ window::PixelPoint PointOf(LPARAM position) { return {GET_X_LPARAM(position), GE
 
 }  // namespace
 
-AbcWindow::AbcWindow(HINSTANCE instance, const LookupServices& services)
-    : instance_(instance), services_(services) {
+AbcWindow::AbcWindow(HINSTANCE instance, const LookupServices& services, tray::FormR& tray)
+    : instance_(instance), services_(services), tray_(tray) {
   for (const window::ImageDesign& image : kImages) visible_[IndexOf(image.image)] = image.visible_at_start;
 }
 
@@ -114,6 +114,7 @@ void AbcWindow::Create() {
                   WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0, 0,
                   PixelsOfTwips(window::kWindow.design_client_width),
                   PixelsOfTwips(window::kWindow.design_client_height), nullptr, nullptr, instance_, this);
+  AttachTrayModule(window_, tray_);
 
   for (int i = 0; i < window::kLabelCount; ++i)
     labels_[i].Start(this, kLabels[i].name, true, i, kLabels[i].font);
@@ -511,7 +512,7 @@ LRESULT AbcWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_SIZE:
       // On minimize the notification-area icon takes the window's place.
-      tray::Form_Resize(*this, TrayModule());
+      tray::Form_Resize(*this, tray_);
       return 0;
     case WM_ERASEBKGND:
       return 1;
@@ -522,6 +523,7 @@ LRESULT AbcWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       PostQuitMessage(0);
       return 0;
     case WM_NCDESTROY: {
+      DetachTrayModule(window_);
       const LRESULT result = DefWindowProcA(window_, message, wparam, lparam);
       window_ = nullptr;
       tooltip_ = nullptr;

@@ -25,7 +25,9 @@ namespace tavrel::win32 {
 
 class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public tray::TrayForm {
  public:
-  AbcWindow(HINSTANCE instance, const LookupServices& services);
+  // tray: the notification-area icon that stands for the window while it is
+  // minimized.
+  AbcWindow(HINSTANCE instance, const LookupServices& services, tray::FormR& tray);
   AbcWindow(const AbcWindow&) = delete;
   AbcWindow& operator=(const AbcWindow&) = delete;
   ~AbcWindow() override;
@@ -110,6 +112,7 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public
 
   HINSTANCE instance_;
   const LookupServices& services_;
+  tray::FormR& tray_;
   HWND window_ = nullptr;
   HWND tooltip_ = nullptr;
   std::array<HWND, window::kTextBoxCount> boxes_{};  // indexed by Box

@@ -32,7 +32,8 @@ class AbcWindowTest : public ::testing::Test {
  protected:
   AbcWindowTest()
       : services{code_page, tavrel::testing::kSmallReadingChain, tavrel::testing::kSmallCodeChain, no_code},
-        abc(GetModuleHandleW(nullptr), services) {
+        form_r(tray_shell, tray_text, reinterpret_cast<tray::Handle>(&TrayWindowProc)),
+        abc(GetModuleHandleW(nullptr), services, form_r) {
     abc.Create();
   }
 
@@ -41,6 +42,9 @@ class AbcWindowTest : public ::testing::Test {
   FixedCp936 code_page;
   tavrel::testing::RecordingPresenter no_code;
   LookupServices services;
+  TrayShellWin32 tray_shell;
+  SystemCodePageTextWin32 tray_text;
+  tray::FormR form_r;
   AbcWindow abc;
 };
 
@@ -138,7 +142,7 @@ TEST_F(AbcWindowTest, MinimizedItIsHookedByTheTrayAndARestoreUnhooksIt) {
   abc.Minimize();
   EXPECT_EQ(GetWindowLongPtrA(abc.Handle(), GWLP_WNDPROC), hook);
   EXPECT_FALSE(IsWindowVisible(abc.Handle()));
-  EXPECT_EQ(TrayModule().OldWindowProc(), static_cast<tray::Handle>(own));
+  EXPECT_EQ(form_r.OldWindowProc(), static_cast<tray::Handle>(own));
 
   SendMessageW(abc.Handle(), 0x7E9, 0, WM_RBUTTONUP);
   EXPECT_EQ(GetWindowLongPtrA(abc.Handle(), GWLP_WNDPROC), own);
