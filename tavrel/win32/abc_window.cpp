@@ -152,7 +152,7 @@ void AbcWindow::Load() {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void AbcWindow::Show(int show_command) {
+void AbcWindow::ShowFirstTime(int show_command) {
   ShowWindow(window_, show_command);
   UpdateWindow(window_);
   SetFocus(BoxWindow(Box::Text1));

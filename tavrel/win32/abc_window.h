@@ -36,8 +36,9 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public
   void Create();
   // Runs Form_Load, then places the window at its design position.
   void Load();
-  // Shows the window with a taskbar button and gives Text1 the focus.
-  void Show(int show_command);
+  // Shows the window for the first time, with a taskbar button, and gives
+  // Text1 the focus.
+  void ShowFirstTime(int show_command);
 
   HWND Handle() const { return window_; }
 

@@ -32,7 +32,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
   abc.Create();
   no_code.SetOwner(abc.Handle());
   abc.Load();
-  abc.Show(show_command);
+  abc.ShowFirstTime(show_command);
 
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

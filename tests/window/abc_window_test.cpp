@@ -135,7 +135,7 @@ void PumpMessages(DWORD milliseconds) {
 
 TEST_F(AbcWindowTest, MinimizedItIsHookedByTheTrayAndARestoreUnhooksIt) {
   abc.Load();
-  abc.Show(SW_SHOWNORMAL);
+  abc.ShowFirstTime(SW_SHOWNORMAL);
   const LONG_PTR own = GetWindowLongPtrA(abc.Handle(), GWLP_WNDPROC);
   const LONG_PTR hook = reinterpret_cast<LONG_PTR>(&TrayWindowProc);
 
