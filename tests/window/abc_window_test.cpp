@@ -49,7 +49,7 @@ class AbcWindowTest : public ::testing::Test {
 };
 
 TEST_F(AbcWindowTest, FormLoadSizesTheWindowEmptiesText1AndSetsTheBoxFonts) {
-  // As designed: the output boxes in 宋体 9 pt.
+  // Before Form_Load the output boxes have their own font, 宋体 9 pt.
   EXPECT_STREQ(FontOf(Box(2)).lfFaceName, L"宋体");
   EXPECT_EQ(FontOf(Box(2)).lfHeight, -12);
   EXPECT_EQ(FontOf(Box(2)).lfCharSet, 134);

@@ -44,33 +44,6 @@ TEST(Handlers, AClickInABoxPutsItsWholeTextOnTheClipboardEveryTime) {
   EXPECT_EQ(form.calls, (Calls{"Clipboard '中ab'", "Clipboard '中ab'", "Clipboard 'oi ab'", "Clipboard ''"}));
 }
 
-struct HandlerCase {
-  const char* name;
-  void (*handler)(WindowToolkit&);
-  Calls calls;
-};
-
-TEST(Handlers, SetTheImagesInTheirOrderAndThenAct) {
-  const std::vector<HandlerCase> cases = {
-      {"Image1_MouseMove", Image1_MouseMove, {"Show Image2", "Hide Image1", "Hide Image3"}},
-      {"Image2_MouseDown", Image2_MouseDown, {"Show Image3", "Hide Image1", "Show Image2"}},
-      {"Image2_MouseUp", Image2_MouseUp, {"Show Image1", "Hide Image2", "Hide Image3", "Unload"}},
-      {"Image4_MouseMove", Image4_MouseMove, {"Hide Image4", "Show Image5", "Hide Image6"}},
-      {"Image5_MouseDown", Image5_MouseDown, {"Hide Image4", "Show Image5", "Show Image6", "Minimize"}},
-      {"Image6_MouseUp", Image6_MouseUp, {"Show Image4", "Hide Image5", "Hide Image6"}},
-      {"Form_MouseMove",
-       Form_MouseMove,
-       {"Show Image1", "Hide Image2", "Hide Image3", "Show Image4", "Hide Image5", "Hide Image6"}},
-      {"Form_MouseDown", Form_MouseDown, {"SystemMove"}},
-      {"Label4_Click", Label4_Click, {"OpenHomePage"}},
-  };
-  for (const HandlerCase& c : cases) {
-    RecordingForm form;
-    c.handler(form);
-    EXPECT_EQ(form.calls, c.calls) << c.name;
-  }
-}
-
 // Places in the window, in pixels.
 constexpr PixelPoint kClose{283, 19};
 constexpr PixelPoint kMinimize{263, 19};
@@ -132,7 +105,7 @@ class Routed : public ::testing::Test {
 
 using enum Image;
 
-TEST_F(Routed, ButtonLooksFollowTheTransitionTable) {
+TEST_F(Routed, ButtonLooksFollowTheMouse) {
   const std::vector<LookCase> cases = {
       // close button
       {"close: normal, move over it: hover", {Image1, Image4}, {MoveTo(kClose)}, "Image2 Image4", {}},
