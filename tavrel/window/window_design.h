@@ -29,7 +29,9 @@ struct PixelRect {
   int left, top, width, height;
   constexpr int Right() const { return left + width; }
   constexpr int Bottom() const { return top + height; }
-  constexpr bool Contains(PixelPoint p) const { return p.x >= left && p.x < Right() && p.y >= top && p.y < Bottom(); }
+  constexpr bool Contains(PixelPoint p) const {
+    return p.x >= left && p.x < Right() && p.y >= top && p.y < Bottom();
+  }
   friend constexpr bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
@@ -93,10 +95,11 @@ inline constexpr std::array<TextBoxDesign, kTextBoxCount> kTextBoxes{{
     {"Text2", Box::Text2, {1280, 1560, 2545, 300}, kSongTi9, kRed, 2, true},
 }};
 
+// A box's design, found among kTextBoxes; every box has one.
 constexpr const TextBoxDesign& DesignOf(Box box) {
   for (const TextBoxDesign& design : kTextBoxes)
     if (design.box == box) return design;
-  std::abort();  // every box has its design
+  std::abort();
 }
 static_assert(DesignOf(Box::Text1).box == Box::Text1 && DesignOf(Box::Text2).box == Box::Text2 &&
               DesignOf(Box::Text3).box == Box::Text3);
