@@ -6,25 +6,22 @@
 
 #include "lookup/code_of.h"
 #include "tables/codes/code_table.h"
+#include "tests/support/lookup_fakes.h"
 
 namespace {
 
 using namespace tavrel;
-
-class SilentPresenter final : public NoCodePresenter {
- public:
-  void ShowNoCode(const CharacterKey&) override {}
-};
+using tavrel::testing::SilentPresenter;
 
 // The first `per_slice` ideographs that each slice holds, slice by slice.
 std::vector<CharacterKey> KeysOfEverySlice(std::size_t per_slice) {
   const LookupChain& chain = CodeSlices();
   std::vector<CharacterKey> keys;
-  for (std::size_t place = 0; place < chain.places.size(); ++place) {
+  for (std::size_t place = 0; place < chain.place_names.size(); ++place) {
     std::size_t found = 0;
     for (char16_t c = u'\u4E00'; c <= u'\u9FA5' && found < per_slice; ++c) {
       const CharacterKey key(1, c);
-      if (chain.locate(key) == place) {
+      if (chain.table.SliceOf(key) == place) {
         keys.push_back(key);
         ++found;
       }
@@ -61,31 +58,9 @@ void BM_CodeOfMisses(benchmark::State& state) {
                     u"\uE81A", u"\U00020000", u"", u"中国"});
 }
 
-// The table's own share of a hit: the locator and the slice it names, each
-// asked directly over every ideograph.
-void BM_LocatorEveryIdeograph(benchmark::State& state) {
-  const std::vector<CharacterKey> keys = EveryIdeograph();
-  const LookupChain& chain = CodeSlices();
-  for (auto _ : state)
-    for (const CharacterKey& key : keys) benchmark::DoNotOptimize(chain.locate(key));
-  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(keys.size()));
-}
-
-void BM_HoldingSliceEveryIdeograph(benchmark::State& state) {
-  const std::vector<CharacterKey> keys = EveryIdeograph();
-  const LookupChain& chain = CodeSlices();
-  std::vector<SliceLookup> holders;
-  for (const CharacterKey& key : keys) holders.push_back(chain.places[chain.locate(key)].lookup);
-  for (auto _ : state)
-    for (std::size_t i = 0; i < keys.size(); ++i) benchmark::DoNotOptimize(holders[i](keys[i]));
-  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(keys.size()));
-}
-
 BENCHMARK(BM_CodeOfHitsInEverySlice);
 BENCHMARK(BM_CodeOfEveryIdeograph);
 BENCHMARK(BM_CodeOfFurtherKeys);
 BENCHMARK(BM_CodeOfMisses);
-BENCHMARK(BM_LocatorEveryIdeograph);
-BENCHMARK(BM_HoldingSliceEveryIdeograph);
 
 }  // namespace

@@ -5,15 +5,12 @@
 #include "lookup/text1_change.h"
 #include "tables/codes/code_table.h"
 #include "tables/pinyin/reading_table.h"
+#include "tests/support/lookup_fakes.h"
 
 namespace {
 
 using namespace tavrel;
-
-class SilentPresenter final : public NoCodePresenter {
- public:
-  void ShowNoCode(const CharacterKey&) override {}
-};
+using tavrel::testing::SilentPresenter;
 
 void RunDriver(benchmark::State& state, const std::u16string& input) {
   const FixedCp936 gbk;

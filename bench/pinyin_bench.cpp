@@ -18,12 +18,12 @@ std::vector<CharacterKey> AllCharacters() {
   return keys;
 }
 
-// One character of every place, chosen by the table's own locator.
+// One character of every place, chosen by the table's own index.
 std::vector<CharacterKey> OneCharacterOfEveryPlace() {
   const LookupChain& chain = ReadingSlices();
-  std::vector<CharacterKey> keys(chain.places.size());
+  std::vector<CharacterKey> keys(chain.place_names.size());
   for (const CharacterKey& key : AllCharacters()) {
-    const std::size_t place = chain.locate(key);
+    const std::size_t place = chain.table.SliceOf(key);
     if (keys[place].empty()) keys[place] = key;
   }
   return keys;

@@ -58,3 +58,32 @@ function(tavrel_add_table)
   target_include_directories(${ARG_TARGET} PUBLIC ${generated_dir})
   target_link_libraries(${ARG_TARGET} PUBLIC tavrel_core)
 endfunction()
+
+# tavrel_test_data(TARGET MACRO path [MACRO path]...)
+# Gives a test program the places of committed data files, each path taken
+# from the top of the source tree, as string macros. The files are read where
+# they stand; under Wine the host's root is drive Z:.
+function(tavrel_test_data target)
+  set(root ${PROJECT_SOURCE_DIR})
+  if(CMAKE_CROSSCOMPILING AND WIN32)
+    set(root "Z:${PROJECT_SOURCE_DIR}")
+  endif()
+  set(pairs ${ARGN})
+  while(pairs)
+    list(POP_FRONT pairs macro path)
+    target_compile_definitions(${target} PRIVATE ${macro}="${root}/${path}")
+  endwhile()
+endfunction()
+
+# tavrel_add_generator_test(NAME name SCRIPT test.py GENERATOR generator.py DATA file)
+# A test of a generator against its committed data file, both paths taken
+# from the top of the source tree. Generators run on the build machine, so
+# only the native builds check them.
+function(tavrel_add_generator_test)
+  cmake_parse_arguments(ARG "" "NAME;SCRIPT;GENERATOR;DATA" "" ${ARGN})
+  if(NOT CMAKE_CROSSCOMPILING)
+    add_test(NAME ${ARG_NAME}
+             COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_SCRIPT}
+                     ${PROJECT_SOURCE_DIR}/${ARG_GENERATOR} ${PROJECT_SOURCE_DIR}/${ARG_DATA})
+  endif()
+endfunction()

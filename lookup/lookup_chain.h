@@ -7,10 +7,11 @@
 // answer that is not empty is the result.
 #pragma once
 
-#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "lookup/table_index.h"
 
 namespace tavrel {
 
@@ -18,41 +19,24 @@ namespace tavrel {
 // UTF-16 code unit; any other length is never held by a slice.
 using CharacterKey = std::u16string;
 
-// One slice of a table. The answer points into the table's constant data
-// (or is empty), so it stays valid for the life of the program.
+// A named slice of a table ("PinyinOf_A_Bai", "CodeOf_AA_DB", ...), for
+// whoever asks one slice alone. The answer points into the table's constant
+// data (or is empty), so it stays valid for the life of the program.
 using SliceLookup = std::u16string_view (*)(const CharacterKey& key);
 
-struct TableSlice {
-  const char* name;    // "PinyinOf_A_Bai", "CodeOf_AA_DB", ...
-  SliceLookup lookup;  // null while the slice is not built: its place is skipped
-};
-
-// Which place of a chain holds a key, as the table's own index knows it (0
-// for place 1), or kNoPlace. Slices at earlier places cannot hold the key, so
-// asking them changes no answer; the chain starts at the located place instead.
-using SliceLocator = std::size_t (*)(const CharacterKey& key);
-inline constexpr std::size_t kNoPlace = static_cast<std::size_t>(-1);
-
+// The places of a chain are data: place k (from 1) is slice k - 1 of the
+// chain's table, so the chain reads the table's index itself. No key is held
+// by two slices of one table, so the first place whose slice holds the key is
+// the only one; a chain with no places answers every key as a miss.
 struct LookupChain {
-  std::span<const TableSlice> places;  // place 1 is places[0]
-  SliceLocator locate = nullptr;       // null: ask every place from the first
+  const TableIndex& table;
+  std::span<const char* const> place_names;  // place 1 is place_names[0]
 };
 
-// Asks the places of a chain in order and returns the first answer that is
-// not empty, or the empty string when no place holds the key.
-inline std::u16string_view AskChain(const LookupChain& chain, const CharacterKey& key) {
-  std::size_t place = 0;
-  if (chain.locate != nullptr) {
-    place = chain.locate(key);
-    if (place == kNoPlace) return {};
-  }
-  for (; place < chain.places.size(); ++place) {
-    const SliceLookup lookup = chain.places[place].lookup;
-    if (lookup == nullptr) continue;
-    const std::u16string_view answer = lookup(key);
-    if (!answer.empty()) return answer;
-  }
-  return {};
+// The answer of the first place of the chain that holds the key, or the empty
+// string when no place holds it.
+constexpr std::u16string_view AskChain(const LookupChain& chain, const CharacterKey& key) {
+  return chain.table.ValueInFirstSlices(key, chain.place_names.size());
 }
 
 }  // namespace tavrel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace tavrel {
@@ -11,6 +12,13 @@ constexpr std::u16string_view TrimSpaces(std::u16string_view text) {
   if (first == std::u16string_view::npos) return {};
   const std::size_t last = text.find_last_not_of(u' ');
   return text.substr(first, last - first + 1);
+}
+
+// The same, in place.
+inline void TrimSpacesInPlace(std::u16string& text) {
+  const std::size_t last = text.find_last_not_of(u' ');
+  text.erase(last == std::u16string::npos ? 0 : last + 1);
+  text.erase(0, text.find_first_not_of(u' '));
 }
 
 }  // namespace tavrel

@@ -2,17 +2,25 @@
 """Writes codes.txt, Tavrel's own assignment of Ombrik codes to characters.
 
 Run by hand, never by the build; the build reads only the committed
-codes.txt. The assignment is deterministic:
+codes.txt. The table it writes keeps these rules: there are 675 codes, every
+pair of lowercase letters from "aa" to "zz" but "uz"; each of the 20,902
+ideographs U+4E00..U+9FA5 and each of 36 further characters (FURTHER_KEYS)
+has exactly one code; the codes, in ascending order, fall into nine slices of
+80 (the last holds 35); a code holds from 1 to 106 characters, 28 at the
+median; and for exactly 936 characters the first letter of the code is the
+first letter of the character's first reading. The assignment is
+deterministic:
 
 1. The table's shape is fixed first: for each of the 675 codes the number of
-   characters it holds, chosen so that the figures of the table as shipped
-   hold (characters per slice and per first letter, the smallest and largest
-   groups, the median), with the rest spread by a fixed hash of the code.
+   characters it holds, so that the characters per slice and first letter
+   (SEGMENT_TOTALS), the sizes of the named groups (FIXED_SIZES) and the
+   median hold, with the rest spread by a fixed hash of the code.
 2. The characters of U+4E00..U+9FA5 are ordered by radical and residual
    strokes (kRSUnicode from the Unihan files of the unicode-data package), so
    that the characters of one radical fall into neighbouring codes.
-3. The named rows are pinned to their codes; the remaining characters, in
-   radical-stroke order, are cut into the code groups.
+3. The pinned characters (PINNED, FURTHER_KEYS) go to their codes; the
+   remaining characters, in radical-stroke order, are cut into the code
+   groups.
 4. Characters on either side of a boundary between two first letters are
    swapped until the first letter of the code equals the first letter of the
    first reading (from the reading table's data file) for exactly 936
@@ -31,12 +39,9 @@ import pathlib
 import re
 import sys
 
-HERE = pathlib.Path(__file__).resolve().parent
+from generate_code_table import CODES, CODES_PER_SLICE, FIRST_IDEOGRAPH, LAST_IDEOGRAPH
 
-LETTERS = "abcdefghijklmnopqrstuvwxyz"
-CODES = [a + b for a in LETTERS for b in LETTERS if a + b != "uz"]
-SLICE_SIZE = 80
-FIRST, LAST = 0x4E00, 0x9FA5
+HERE = pathlib.Path(__file__).resolve().parent
 
 # Characters per (slice, first letter of the code).
 SEGMENT_TOTALS = {
@@ -78,7 +83,7 @@ FURTHER_KEYS = {
     0xE854: "ff", 0xE855: "vb", 0xFA0C: "yh",
 }
 
-# Characters of U+4E00..U+9FA5 whose codes are part of the design.
+# Characters of U+4E00..U+9FA5 whose codes are fixed in advance.
 PINNED = {
     "中": "oi", "行": "rj", "好": "nt", "呵": "oj",
     "一": "yy", "龥": "va", "糙": "bz", "轋": "fz",
@@ -97,7 +102,7 @@ GROUP_BACK = {"gd": ["赎"]}
 
 
 def slice_of(code):
-    return CODES.index(code) // SLICE_SIZE
+    return CODES.index(code) // CODES_PER_SLICE
 
 
 def spread(code):
@@ -279,7 +284,7 @@ def assign(unihan_path, readings_path):
         pinned_count[code] = pinned_count.get(code, 0) + 1
     sizes = group_sizes(pinned_count)
 
-    order = sorted((chr(p) for p in range(FIRST, LAST + 1) if chr(p) not in pinned),
+    order = sorted((chr(p) for p in range(FIRST_IDEOGRAPH, LAST_IDEOGRAPH + 1) if chr(p) not in pinned),
                    key=lambda ch: rs[ord(ch)])
     code_of = dict(pinned)
     cursor = 0

@@ -4,7 +4,7 @@
 Usage: generate_code_table.py CODES_TXT OUTPUT_DIR
 
 Writes OUTPUT_DIR/code_slices.h (the nine code slices) and
-OUTPUT_DIR/code_slices.cpp (their constant data, the slices, the locator and
+OUTPUT_DIR/code_slices.cpp (the table's index, the slices and
 CodeSlices()). The data file is checked first; on any fault the generator
 names the line, writes nothing and exits with status 1, which fails the build.
 
@@ -17,7 +17,7 @@ import re
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from table_generator import DataError, cpp_numbers, run  # noqa: E402
+from table_generator import DataError, Table, run, table_sources  # noqa: E402
 
 FIRST_IDEOGRAPH = 0x4E00
 LAST_IDEOGRAPH = 0x9FA5
@@ -70,93 +70,18 @@ def slice_names(groups):
     return names
 
 
-def header(names):
-    declarations = "\n".join(f"std::u16string_view {name}(const CharacterKey& key);" for name in names)
-    return f"""// Generated from tables/codes/codes.txt by generate_code_table.py. Do not edit.
-#pragma once
-
-#include <string_view>
-
-#include "lookup/lookup_chain.h"
-
-namespace tavrel {{
-
-// The code slices in chain order. Each answers the code of a key it holds,
-// else the empty string; the answer points into constant data.
-{declarations}
-
-}}  // namespace tavrel
-"""
-
-
-def source(groups, names):
-    code_of = {}
-    for number, (_, characters) in enumerate(groups):
-        for character in characters:
-            code_of[ord(character)] = number
-    ideographs = [code_of[p] for p in range(FIRST_IDEOGRAPH, LAST_IDEOGRAPH + 1)]
-    further = sorted(p for p in code_of if not FIRST_IDEOGRAPH <= p <= LAST_IDEOGRAPH)
-    further_rows = "\n".join(f"    {{u'\\u{p:04X}', {code_of[p]}}},  // \"{groups[code_of[p]][0]}\"" for p in further)
-    code_text = "".join(code for code, _ in groups)
-    code_text_lines = "\n".join(f'    u"{code_text[i:i + 96]}"' for i in range(0, len(code_text), 96))
-    slices = "\n".join(
-        f"std::u16string_view {name}(const CharacterKey& key) {{ return kIndex.CodeInSlice(key, {place}); }}"
-        for place, name in enumerate(names))
-    places = "\n".join(f'    {{"{name}", {name}}},' for name in names)
-    return f"""// Generated from tables/codes/codes.txt by generate_code_table.py. Do not edit.
-#include "tables/codes/code_slices.h"
-
-#include <array>
-#include <cstdint>
-
-#include "tables/codes/code_index.h"
-#include "tables/codes/code_table.h"
-
-namespace tavrel {{
-namespace {{
-
-// The number of the code of every key from U+{FIRST_IDEOGRAPH:04X} to U+{LAST_IDEOGRAPH:04X}.
-constexpr std::array<std::uint16_t, {len(ideographs)}> kCodeOfIdeograph = {{{{
-{cpp_numbers(ideographs)}
-}}}};
-
-// The keys outside that range, ascending, with the number of their code.
-constexpr std::array<FurtherCodeKey, {len(further)}> kFurtherKeys = {{{{
-{further_rows}
-}}}};
-
-// The {len(groups)} codes in ascending order, two letters each.
-constexpr char16_t kCodeText[] =
-{code_text_lines};
-
-constexpr CodeIndex kIndex{{u'\\u{FIRST_IDEOGRAPH:04X}', kCodeOfIdeograph, kFurtherKeys,
-                          std::u16string_view(kCodeText, {len(code_text)}), {CODES_PER_SLICE}}};
-
-std::size_t LocateCodeSlice(const CharacterKey& key) {{
-  const std::size_t slice = kIndex.SliceOf(key);
-  return slice == CodeIndex::kNoCode ? kNoPlace : slice;
-}}
-
-constexpr std::array<TableSlice, {len(names)}> kPlaces = {{{{
-{places}
-}}}};
-
-constexpr LookupChain kCodeChain{{kPlaces, LocateCodeSlice}};
-
-}}  // namespace
-
-{slices}
-
-const LookupChain& CodeSlices() {{ return kCodeChain; }}
-
-}}  // namespace tavrel
-"""
+HEADER_COMMENT = """\
+// The code slices of the CodeTable (module 简繁汉字编码), in chain order. Each
+// answers the code of a key it holds, else the empty string; the answer
+// points into constant data."""
 
 
 def build(text):
     groups = parse(text)
-    names = slice_names(groups)
-    return {"code_slices.h": header(names), "code_slices.cpp": source(groups, names)}
+    return table_sources(Table(groups=groups, values_per_slice=CODES_PER_SLICE, slice_names=slice_names(groups)),
+                         origin="from tables/codes/codes.txt by generate_code_table.py",
+                         header="tables/codes/code_slices.h", header_comment=HEADER_COMMENT,
+                         chain_header="tables/codes/code_table.h", chain_function="CodeSlices")
 
 
 def main(argv):

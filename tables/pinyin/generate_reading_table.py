@@ -4,7 +4,7 @@
 Usage: generate_reading_table.py READINGS_TXT OUTPUT_DIR
 
 Writes OUTPUT_DIR/reading_slices.h (the 36 reading slices) and
-OUTPUT_DIR/reading_slices.cpp (their constant data, the slices, the locator and
+OUTPUT_DIR/reading_slices.cpp (the table's index, the slices and
 ReadingSlices()). The data file is checked first; on any fault the generator
 names the line, writes nothing and exits with status 1, which fails the build.
 """
@@ -14,7 +14,7 @@ import re
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from table_generator import DataError, cpp_numbers, run  # noqa: E402
+from table_generator import DataError, Table, run, table_sources  # noqa: E402
 
 FIRST_KEY = 0x4E00
 LAST_KEY = 0x9FA5
@@ -109,105 +109,10 @@ def check_layout(slices, seen_at):
         raise DataError(0, f"{len(missing)} keys have no reading list: {shown}")
 
 
-def cpp_text_literal(text, width=96):
-    """A u"" literal over several source lines; the text is plain ASCII."""
-    lines = [text[i:i + width] for i in range(0, len(text), width)] or [""]
-    return "\n".join(f'    u"{line}"' for line in lines)
-
-
-def header_source(slices):
-    declarations = "\n".join(
-        f"std::u16string_view {s.name}(const CharacterKey& key);  // place {s.place}" for s in slices)
-    return f"""// Generated from tables/pinyin/readings.txt by generate_reading_table.py; do not edit.
-//
+HEADER_COMMENT = """\
 // The reading slices of the PinyinTable (module HzPy), in chain order. Each
 // answers a key of exactly one code unit that it holds with that key's reading
-// list, and every other key with the empty string.
-#pragma once
-
-#include <string_view>
-
-#include "lookup/lookup_chain.h"
-
-namespace tavrel {{
-
-{declarations}
-
-}}  // namespace tavrel
-"""
-
-
-def table_source(slices):
-    lists = [entry for s in slices for entry in s.lists]
-    list_number = {}
-    for number, (_, characters) in enumerate(lists):
-        for character in characters:
-            list_number[character] = number
-    text = "".join(reading_list for reading_list, _ in lists)
-    starts = [0]
-    for reading_list, _ in lists:
-        starts.append(starts[-1] + len(reading_list))
-    if starts[-1] > 0xFFFF or len(lists) > 0xFFFF:
-        raise DataError(0, "the reading lists no longer fit 16-bit numbers")
-    list_of_key = [list_number[chr(code)] for code in range(FIRST_KEY, LAST_KEY + 1)]
-    slice_functions = "\n".join(
-        f"std::u16string_view {s.name}(const CharacterKey& key) {{ return kIndex.ReadingInSlice(key, {s.place - 1}); }}"
-        for s in slices)
-    places = "\n".join(f'    {{"{s.name}", {s.name}}},' for s in slices)
-    return f"""// Generated from tables/pinyin/readings.txt by generate_reading_table.py; do not edit.
-#include <array>
-#include <cstdint>
-
-#include "tables/pinyin/reading_index.h"
-#include "tables/pinyin/reading_slices.h"
-#include "tables/pinyin/reading_table.h"
-
-namespace tavrel {{
-namespace {{
-
-// The {len(lists)} reading lists in table order, written one after another.
-constexpr char16_t kReadingText[] =
-{cpp_text_literal(text)};
-
-// Reading list n is kReadingText[kListStart[n], kListStart[n + 1]).
-constexpr std::array<std::uint16_t, {len(starts)}> kListStart{{{{
-{cpp_numbers(starts)}
-}}}};
-
-// The number of the reading list of every key from U+{FIRST_KEY:04X} to U+{LAST_KEY:04X}.
-constexpr std::array<std::uint16_t, {len(list_of_key)}> kListOfKey{{{{
-{cpp_numbers(list_of_key)}
-}}}};
-
-constexpr ReadingIndex kIndex{{
-    .first_key = 0x{FIRST_KEY:04X},
-    .list_of_key = kListOfKey,
-    .list_start = kListStart,
-    .text = {{kReadingText, {len(text)}}},
-    .lists_per_slice = {LISTS_PER_SLICE},
-}};
-static_assert(kIndex.IsSound());
-
-std::size_t LocateReadingSlice(const CharacterKey& key) {{ return kIndex.SliceOf(key); }}
-
-}}  // namespace
-
-{slice_functions}
-
-namespace {{
-
-constexpr std::array<TableSlice, {len(slices)}> kPlaces{{{{
-{places}
-}}}};
-
-constexpr LookupChain kReadingChain{{kPlaces, LocateReadingSlice}};
-
-}}  // namespace
-
-const LookupChain& ReadingSlices() {{ return kReadingChain; }}
-
-}}  // namespace tavrel
-"""
+// list, and every other key with the empty string."""
 
 
 def build(text):
@@ -215,11 +120,16 @@ def build(text):
         raise DataError(0, "carriage returns in the file; lines end with LF only")
     slices, seen_at = parse(text)
     check_layout(slices, seen_at)
-    return {"reading_slices.h": header_source(slices), "reading_slices.cpp": table_source(slices)}
+    table = Table(groups=[group for s in slices for group in s.lists], values_per_slice=LISTS_PER_SLICE,
+                  slice_names=[s.name for s in slices])
+    return table_sources(table,
+                         origin="from tables/pinyin/readings.txt by generate_reading_table.py",
+                         header="tables/pinyin/reading_slices.h", header_comment=HEADER_COMMENT,
+                         chain_header="tables/pinyin/reading_table.h", chain_function="ReadingSlices")
 
 
 def main(argv):
-    return run(argv, __doc__.strip().split("\n\n")[1], build)
+    return run(argv, __doc__, build)
 
 
 if __name__ == "__main__":

@@ -19,6 +19,7 @@ namespace tavrel::win32 {
 namespace {
 
 using window::Box;
+using window::DesignOf;
 using window::Image;
 using window::kImages;
 using window::kLabels;
@@ -28,12 +29,6 @@ using windows::WideUnits;
 
 constexpr char kClassName[] = "TavrelAbc";
 constexpr int kFirstBoxId = 101;  // Text1; Text2 and Text3 follow
-
-const window::TextBoxDesign& DesignOf(Box box) {
-  for (const window::TextBoxDesign& design : kTextBoxes)
-    if (design.box == box) return design;
-  std::abort();  // every box has its design
-}
 
 COLORREF ColourOf(window::Rgb rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
 
@@ -72,18 +67,12 @@ HCURSOR PointerFromIcon(HINSTANCE instance, int resource) {
   return pointer;
 }
 
-// Whether a label's caption runs on into a box that stands beside it.
-bool RunsInto(const window::PixelRect& label, const window::PixelRect& box) {
-  const bool beside = label.top < box.top + box.height && box.top < label.top + label.height;
-  return beside && label.left < box.left && label.left + label.width > box.left;
-}
-
 window::PixelPoint PointOf(LPARAM position) { return {GET_X_LPARAM(position), GET_Y_LPARAM(position)}; }
 
 }  // namespace
 
-AbcWindow::AbcWindow(HINSTANCE instance, const LookupServices& services)
-    : instance_(instance), services_(services) {
+AbcWindow::AbcWindow(HINSTANCE instance, const LookupServices& services, tray::FormR& tray)
+    : instance_(instance), services_(services), tray_(tray) {
   for (const window::ImageDesign& image : kImages) visible_[IndexOf(image.image)] = image.visible_at_start;
 }
 
@@ -123,6 +112,7 @@ void AbcWindow::Create() {
                   WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0, 0,
                   PixelsOfTwips(window::kWindow.design_client_width),
                   PixelsOfTwips(window::kWindow.design_client_height), nullptr, nullptr, instance_, this);
+  AttachTrayModule(window_, tray_);
 
   for (int i = 0; i < window::kLabelCount; ++i)
     labels_[i].Start(this, kLabels[i].name, true, i, kLabels[i].font);
@@ -131,7 +121,7 @@ void AbcWindow::Create() {
 
 void AbcWindow::CreateBoxes() {
   // Created in their tab order, which Tab and Shift+Tab follow.
-  std::array<window::TextBoxDesign, 3> in_tab_order = kTextBoxes;
+  std::array<window::TextBoxDesign, window::kTextBoxCount> in_tab_order = kTextBoxes;
   std::ranges::sort(in_tab_order, {}, &window::TextBoxDesign::tab_index);
   for (const window::TextBoxDesign& design : in_tab_order) {
     const int i = static_cast<int>(design.box);
@@ -160,7 +150,7 @@ void AbcWindow::Load() {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void AbcWindow::Show(int show_command) {
+void AbcWindow::ShowFirstTime(int show_command) {
   ShowWindow(window_, show_command);
   UpdateWindow(window_);
   SetFocus(BoxWindow(Box::Text1));
@@ -172,7 +162,7 @@ void AbcWindow::AddTooltips() {
                              instance_, nullptr);
   for (int i = 0; i < window::kLabelCount; ++i) {
     if (kLabels[i].tooltip.empty()) continue;
-    const window::PixelRect bounds = mouse_.LabelBounds(kLabels[i].label);
+    const window::PixelRect bounds = label_layout_.Bounds(kLabels[i].label);
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.hwnd = window_;
@@ -231,9 +221,9 @@ void AbcWindow::FontChanged(StyledControl& control) {
   SelectObject(dc, previous);
   ReleaseDC(window_, dc);
 
-  const window::PixelRect old_bounds = mouse_.LabelBounds(design.label);
-  const window::PixelRect bounds{PixelsOfTwips(design.left), PixelsOfTwips(design.top), extent.cx, extent.cy};
-  mouse_.SetLabelBounds(design.label, bounds);
+  const window::PixelRect old_bounds = label_layout_.Bounds(design.label);
+  label_layout_.SetCaptionSize(design.label, extent.cx, extent.cy);
+  const window::PixelRect bounds = label_layout_.Bounds(design.label);
   for (const window::PixelRect& r : {old_bounds, bounds}) {
     const RECT area{r.left, r.top, r.left + r.width, r.top + r.height};
     InvalidateRect(window_, &area, FALSE);
@@ -241,18 +231,11 @@ void AbcWindow::FontChanged(StyledControl& control) {
   FitBoxesAroundLabels();
 }
 
-// A caption longer than the room before its box ("Ombrik码" before Text2)
-// runs on into the box: the box keeps its text clear of it with a margin, and
-// draws the end of the caption there itself.
+// A box keeps its text clear of the captions that run on into it.
 void AbcWindow::FitBoxesAroundLabels() {
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < window::kTextBoxCount; ++i) {
     if (boxes_[i] == nullptr) continue;
-    const window::PixelRect box = window::PixelsOf(DesignOf(static_cast<Box>(i)).place);
-    int margin = 0;
-    for (const window::LabelDesign& design : kLabels) {
-      const window::PixelRect label = mouse_.LabelBounds(design.label);
-      if (RunsInto(label, box)) margin = std::max(margin, label.left + label.width - box.left + 2);
-    }
+    const int margin = label_layout_.LeftMarginOf(static_cast<Box>(i));
     if (margin == 0) continue;
     SendMessageW(boxes_[i], EM_SETMARGINS, EC_LEFTMARGIN, MAKELPARAM(margin, 0));
     InvalidateRect(boxes_[i], nullptr, TRUE);
@@ -264,8 +247,8 @@ void AbcWindow::DrawLabelEndsOver(int box_index) const {
   const window::PixelRect place = window::PixelsOf(DesignOf(static_cast<Box>(box_index)).place);
   HDC dc = nullptr;
   for (int i = 0; i < window::kLabelCount; ++i) {
-    const window::PixelRect label = mouse_.LabelBounds(kLabels[i].label);
-    if (!RunsInto(label, place)) continue;
+    if (!label_layout_.RunsInto(kLabels[i].label, static_cast<Box>(box_index))) continue;
+    const window::PixelRect label = label_layout_.Bounds(kLabels[i].label);
     if (dc == nullptr) dc = GetDC(box);
     HGDIOBJ previous = SelectObject(dc, labels_[i].font);
     SetBkMode(dc, TRANSPARENT);
@@ -367,7 +350,7 @@ void AbcWindow::DrawLine(HDC dc, const window::LineDesign& line) const {
 
 void AbcWindow::DrawLabel(HDC dc, int label) const {
   const window::LabelDesign& design = kLabels[label];
-  const window::PixelRect bounds = mouse_.LabelBounds(design.label);
+  const window::PixelRect bounds = label_layout_.Bounds(design.label);
   HGDIOBJ previous = SelectObject(dc, labels_[label].font);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColourOf(window::kBlack));
@@ -512,7 +495,7 @@ LRESULT AbcWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
-      for (int i = 0; i < 3; ++i) {
+      for (int i = 0; i < window::kTextBoxCount; ++i) {
         if (reinterpret_cast<HWND>(lparam) != boxes_[i]) continue;
         // The input box is white; the read-only boxes lie flat on the panel.
         const window::TextBoxDesign& design = DesignOf(static_cast<Box>(i));
@@ -527,7 +510,7 @@ LRESULT AbcWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_SIZE:
       // On minimize the notification-area icon takes the window's place.
-      tray::Form_Resize(*this, TrayModule());
+      tray::Form_Resize(*this, tray_);
       return 0;
     case WM_ERASEBKGND:
       return 1;
@@ -538,6 +521,7 @@ LRESULT AbcWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       PostQuitMessage(0);
       return 0;
     case WM_NCDESTROY: {
+      DetachTrayModule(window_);
       const LRESULT result = DefWindowProcA(window_, message, wparam, lparam);
       window_ = nullptr;
       tooltip_ = nullptr;

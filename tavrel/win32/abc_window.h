@@ -16,6 +16,7 @@
 #include "lookup/text1_change.h"
 #include "tavrel/tray/form_r.h"
 #include "tavrel/win32/picture.h"
+#include "tavrel/window/label_layout.h"
 #include "tavrel/window/mouse_routing.h"
 #include "tavrel/window/window_design.h"
 #include "tavrel/window/window_toolkit.h"
@@ -24,7 +25,9 @@ namespace tavrel::win32 {
 
 class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public tray::TrayForm {
  public:
-  AbcWindow(HINSTANCE instance, const LookupServices& services);
+  // tray: the notification-area icon that stands for the window while it is
+  // minimized.
+  AbcWindow(HINSTANCE instance, const LookupServices& services, tray::FormR& tray);
   AbcWindow(const AbcWindow&) = delete;
   AbcWindow& operator=(const AbcWindow&) = delete;
   ~AbcWindow() override;
@@ -33,11 +36,11 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public
   void Create();
   // Runs Form_Load, then places the window at its design position.
   void Load();
-  // Shows the window with a taskbar button and gives Text1 the focus.
-  void Show(int show_command);
+  // Shows the window for the first time, with a taskbar button, and gives
+  // Text1 the focus.
+  void ShowFirstTime(int show_command);
 
   HWND Handle() const { return window_; }
-  HICON Icon() const { return icon_; }
 
   // WindowToolkit
   void SetHeight(int twips) override;
@@ -110,14 +113,15 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public
 
   HINSTANCE instance_;
   const LookupServices& services_;
+  tray::FormR& tray_;
   HWND window_ = nullptr;
   HWND tooltip_ = nullptr;
-  std::array<HWND, 3> boxes_{};  // indexed by Box
-  std::array<WNDPROC, 3> box_procedures_{};
-  std::array<bool, 3> box_pressed_{};
+  std::array<HWND, window::kTextBoxCount> boxes_{};  // indexed by Box
+  std::array<WNDPROC, window::kTextBoxCount> box_procedures_{};
+  std::array<bool, window::kTextBoxCount> box_pressed_{};
   HWND last_focus_ = nullptr;
   std::array<StyledControl, window::kLabelCount> labels_{};
-  std::array<StyledControl, 3> box_styles_{};
+  std::array<StyledControl, window::kTextBoxCount> box_styles_{};
   std::array<bool, window::kImageCount> visible_{};
   Picture background_;
   std::array<Picture, window::kImageCount> images_;
@@ -126,7 +130,8 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public
   HCURSOR link_hand_ = nullptr;
   HBRUSH input_brush_ = nullptr;
   HBRUSH output_brush_ = nullptr;
-  window::MouseRouter mouse_{*this};
+  window::LabelLayout label_layout_;
+  window::MouseRouter mouse_{*this, label_layout_};
 };
 
 }  // namespace tavrel::win32

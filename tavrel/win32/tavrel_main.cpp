@@ -10,6 +10,7 @@
 #include "tavrel/win32/abc_window.h"
 #include "tavrel/win32/message_box_presenter.h"
 #include "tavrel/win32/system_code_page.h"
+#include "tavrel/win32/tray_shell.h"
 #include "tables/codes/code_table.h"
 #include "tables/pinyin/reading_table.h"
 
@@ -22,11 +23,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
   tavrel::win32::MessageBoxPresenter no_code;
   const tavrel::LookupServices services{code_page, tavrel::ReadingSlices(), tavrel::CodeSlices(), no_code};
 
-  tavrel::win32::AbcWindow abc(instance, services);
+  tavrel::win32::TrayShellWin32 tray_shell;
+  const auto hook = reinterpret_cast<tavrel::tray::Handle>(&tavrel::win32::TrayWindowProc);
+  tavrel::tray::FormR tray(tray_shell, code_page, hook);
+
+  tavrel::win32::AbcWindow abc(instance, services, tray);
   abc.Create();
   no_code.SetOwner(abc.Handle());
   abc.Load();
-  abc.Show(show_command);
+  abc.ShowFirstTime(show_command);
 
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

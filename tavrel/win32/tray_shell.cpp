@@ -45,6 +45,9 @@ Pointer FromValue(tray::Handle value) {
   return reinterpret_cast<Pointer>(value);
 }
 
+// The window property that holds the window's FormR.
+constexpr char kTrayModuleProperty[] = "Tavrel.FormR";
+
 }  // namespace
 
 tray::Handle TrayShellWin32::SetWindowLongPtrA(tray::Handle window, std::int32_t index, tray::Handle value) {
@@ -68,17 +71,18 @@ std::uint32_t TrayShellWin32::TaskbarCreatedMessage() {
   return message;
 }
 
-tray::FormR& TrayModule() {
-  static TrayShellWin32 shell;
-  static SystemAnsiCodePage code_page;
-  static tray::FormR module(shell, code_page, reinterpret_cast<tray::Handle>(&TrayWindowProc));
-  return module;
-}
+void AttachTrayModule(HWND window, tray::FormR& module) { SetPropA(window, kTrayModuleProperty, &module); }
+
+void DetachTrayModule(HWND window) { RemovePropA(window, kTrayModuleProperty); }
 
 LRESULT CALLBACK TrayWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  const tray::Handle result = TrayModule().TrayWindowProc(reinterpret_cast<tray::Handle>(window), message,
-                                                          static_cast<tray::Handle>(wparam),
-                                                          static_cast<tray::Handle>(lparam));
+  auto* module = static_cast<tray::FormR*>(GetPropA(window, kTrayModuleProperty));
+  // Only the FormR attached to the window installs this procedure, and it
+  // stays attached until the window is gone.
+  if (module == nullptr) return DefWindowProcA(window, message, wparam, lparam);
+  const tray::Handle result =
+      module->TrayWindowProc(reinterpret_cast<tray::Handle>(window), message, static_cast<tray::Handle>(wparam),
+                             static_cast<tray::Handle>(lparam));
   return static_cast<LRESULT>(result);
 }
 

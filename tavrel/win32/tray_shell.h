@@ -19,10 +19,13 @@ class TrayShellWin32 final : public tray::TrayShell {
   std::uint32_t TaskbarCreatedMessage() override;
 };
 
-// The program's one FormR, whose TrayWindowProc the hook calls.
-tray::FormR& TrayModule();
-
-// The address that the hook installs as the window procedure.
+// The address that the hook installs as the window procedure. It passes each
+// message to the FormR attached to the window it is called for.
 LRESULT CALLBACK TrayWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+// Attaches the FormR that may hook the window to it, as a window property,
+// so that TrayWindowProc finds it; detach it before the window is gone.
+void AttachTrayModule(HWND window, tray::FormR& module);
+void DetachTrayModule(HWND window);
 
 }  // namespace tavrel::win32

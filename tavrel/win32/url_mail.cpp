@@ -11,9 +11,10 @@ using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LP
 
 EntryPoint<ShellExecuteFunction> shell_execute("shell32.dll", "ShellExecuteA");
 
-}  // namespace
+// The address the link label opens, set by the build (TAVREL_HOME_PAGE).
+constexpr char kHomePage[] = TAVREL_HOME_PAGE;
 
-const char kHomePage[] = TAVREL_HOME_PAGE;
+}  // namespace
 
 void OpenHomePage() { shell_execute(nullptr, nullptr, kHomePage, nullptr, "C:\\", SW_SHOWNORMAL); }
 

@@ -3,9 +3,6 @@
 
 namespace tavrel::win32 {
 
-// The address the link label opens, set by the build (TAVREL_HOME_PAGE).
-extern const char kHomePage[];
-
 // Asks the shell to open the maker's web page in the default browser
 // (shell32 ShellExecuteA, default verb, directory "C:\"); whatever the shell
 // answers is dropped.

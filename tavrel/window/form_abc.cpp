@@ -26,7 +26,7 @@ void Form_Load(WindowToolkit& form) {
   form.SetWidth(kWindow.loaded_width);
   form.SetText(Box::Text1, u"");
   SetFonts(form, "Label", kLabelCount, kLoadedLabelFont);
-  SetFonts(form, "Text", static_cast<int>(kTextBoxes.size()), kLoadedBoxFont);
+  SetFonts(form, "Text", kTextBoxCount, kLoadedBoxFont);
 }
 
 void Form_MouseDown(WindowToolkit& form) { form.BeginSystemMove(); }

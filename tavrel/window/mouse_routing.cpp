@@ -19,7 +19,8 @@ MouseTarget MouseRouter::TargetAt(PixelPoint point) const {
       case DrawnItem::Kind::Line:
         break;
       case DrawnItem::Kind::Label:
-        if (labels_[item.index].Contains(point)) return {MouseTarget::Kind::Label, item.index};
+        if (labels_.Bounds(kLabels[item.index].label).Contains(point))
+          return {MouseTarget::Kind::Label, item.index};
         break;
       case DrawnItem::Kind::Image:
         if (form_.IsImageVisible(kImages[item.index].image) &&

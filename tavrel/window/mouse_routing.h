@@ -8,31 +8,13 @@
 //   pointer is then; while a button is held, moves belong to it as well.
 #pragma once
 
-#include <array>
-#include <optional>
-
+#include "tavrel/window/label_layout.h"
 #include "tavrel/window/window_design.h"
 #include "tavrel/window/window_toolkit.h"
 
 namespace tavrel::window {
 
 enum class MouseButton { Left, Right, Middle };
-
-struct PixelPoint {
-  int x, y;
-};
-
-struct PixelRect {
-  int left, top, width, height;
-  constexpr bool Contains(PixelPoint p) const {
-    return p.x >= left && p.x < left + width && p.y >= top && p.y < top + height;
-  }
-  friend constexpr bool operator==(const PixelRect&, const PixelRect&) = default;
-};
-
-constexpr PixelRect PixelsOf(const TwipRect& r) {
-  return {PixelsOfTwips(r.left), PixelsOfTwips(r.top), PixelsOfTwips(r.width), PixelsOfTwips(r.height)};
-}
 
 // What the mouse is over, among what the window draws itself.
 struct MouseTarget {
@@ -50,11 +32,7 @@ enum class Pointer { Default, Hand, LinkHand };
 
 class MouseRouter {
  public:
-  explicit MouseRouter(WindowToolkit& form) : form_(form) {}
-
-  // Labels are as large as their captions, which the toolkit measures.
-  void SetLabelBounds(Label label, PixelRect bounds) { labels_[IndexOf(label)] = bounds; }
-  PixelRect LabelBounds(Label label) const { return labels_[IndexOf(label)]; }
+  MouseRouter(WindowToolkit& form, const LabelLayout& labels) : form_(form), labels_(labels) {}
 
   MouseTarget TargetAt(PixelPoint point) const;
   Pointer PointerAt(PixelPoint point) const;
@@ -73,7 +51,7 @@ class MouseRouter {
 
  private:
   WindowToolkit& form_;
-  std::array<PixelRect, kLabelCount> labels_{};
+  const LabelLayout& labels_;
   MouseTarget pressed_on_;
   unsigned held_ = 0;
 };

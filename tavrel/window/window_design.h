@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <string_view>
 
 #include "tavrel/window/window_toolkit.h"
@@ -19,6 +20,24 @@ constexpr int PixelsOfTwips(int twips) { return (twips + kTwipsPerPixel / 2) / k
 struct TwipRect {
   int left, top, width, height;
 };
+
+struct PixelPoint {
+  int x, y;
+};
+
+struct PixelRect {
+  int left, top, width, height;
+  constexpr int Right() const { return left + width; }
+  constexpr int Bottom() const { return top + height; }
+  constexpr bool Contains(PixelPoint p) const {
+    return p.x >= left && p.x < Right() && p.y >= top && p.y < Bottom();
+  }
+  friend constexpr bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+constexpr PixelRect PixelsOf(const TwipRect& r) {
+  return {PixelsOfTwips(r.left), PixelsOfTwips(r.top), PixelsOfTwips(r.width), PixelsOfTwips(r.height)};
+}
 
 struct Rgb {
   std::uint8_t red, green, blue;
@@ -67,13 +86,23 @@ struct TextBoxDesign {
 };
 
 inline constexpr int kText1MaxLength = 18;
+inline constexpr int kTextBoxCount = 3;
 
 // In the order in which the window lists them.
-inline constexpr std::array<TextBoxDesign, 3> kTextBoxes{{
+inline constexpr std::array<TextBoxDesign, kTextBoxCount> kTextBoxes{{
     {"Text1", Box::Text1, {1500, 940, 2325, 300}, kMsSansSerif12, kBlue, 1, false},
     {"Text3", Box::Text3, {1280, 2100, 2545, 300}, kSongTi9, kBlack, 3, true},
     {"Text2", Box::Text2, {1280, 1560, 2545, 300}, kSongTi9, kRed, 2, true},
 }};
+
+// A box's design, found among kTextBoxes; every box has one.
+constexpr const TextBoxDesign& DesignOf(Box box) {
+  for (const TextBoxDesign& design : kTextBoxes)
+    if (design.box == box) return design;
+  std::abort();
+}
+static_assert(DesignOf(Box::Text1).box == Box::Text1 && DesignOf(Box::Text2).box == Box::Text2 &&
+              DesignOf(Box::Text3).box == Box::Text3);
 
 // The five labels: drawn flat and transparent on the skin, each as large as
 // its one-line caption in its font.

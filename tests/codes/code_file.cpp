@@ -5,6 +5,7 @@
 #include <fstream>
 #include <optional>
 
+#include "tests/pinyin/reading_file.h"
 #include "tests/support/utf8.h"
 
 namespace tavrel::testing {
@@ -33,23 +34,9 @@ std::vector<CodeGroup> ReadCodes() {
 
 std::map<char16_t, char> ReadFirstLetters() {
   std::map<char16_t, char> letters;
-  std::ifstream file(TAVREL_READINGS_FILE, std::ios::binary);
-  if (!file) {
-    ADD_FAILURE() << "cannot open " << TAVREL_READINGS_FILE;
-    return letters;
-  }
-  std::string line;
-  for (int line_number = 1; std::getline(file, line); ++line_number) {
-    if (line.starts_with("#") || line.starts_with("slice ")) continue;
-    const std::size_t end_quote = line.find("\": ", 3);
-    const std::optional<std::u16string> characters =
-        end_quote == std::string::npos ? std::nullopt : Utf16FromUtf8(line.substr(end_quote + 3));
-    if (!line.starts_with("- \"") || end_quote == 3 || !characters) {
-      ADD_FAILURE() << "readings.txt line " << line_number << ": " << line;
-      continue;
-    }
-    for (const char16_t character : *characters) letters[character] = line[3];
-  }
+  for (const PlacedRow& placed : AllRows())
+    for (const char16_t character : placed.row->characters)
+      letters[character] = static_cast<char>(placed.row->reading_list.at(0));
   return letters;
 }
 

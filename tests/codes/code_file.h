@@ -1,7 +1,6 @@
-// The test's own reader of the committed code data (tables/codes/codes.txt)
-// and of the first words of the reading data (tables/pinyin/readings.txt),
+// The test's own reader of the committed code data (tables/codes/codes.txt),
 // kept apart from the build's generator and from the tool that wrote the
-// data, so that the tests judge the committed files on their own.
+// data, so that the tests judge the committed file on its own.
 #pragma once
 
 #include <map>
@@ -19,7 +18,8 @@ struct CodeGroup {
 // (and returns what it read so far) on a line it cannot read.
 const std::vector<CodeGroup>& CodeFile();
 
-// The first letter of the first word of each character's reading list.
+// The first letter of the first word of each character's reading list, as
+// the committed reading data has it.
 const std::map<char16_t, char>& FirstReadingLetters();
 
 }  // namespace tavrel::testing

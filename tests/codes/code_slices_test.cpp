@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "tables/codes/code_slices.h"
 #include "tables/codes/code_table.h"
 #include "tests/codes/code_file.h"
+#include "tests/support/chain_agreement.h"
 #include "tests/support/lookup_fakes.h"
 
 namespace tavrel::testing {
@@ -62,12 +64,17 @@ std::u16string Code(const std::string& code) { return std::u16string(code.begin(
 
 TEST(CodeSlices, ChainHoldsTheNineSlicesInOrder) {
   const LookupChain& chain = CodeSlices();
-  ASSERT_EQ(chain.places.size(), kSlices.size());
-  for (std::size_t i = 0; i < kSlices.size(); ++i) {
-    EXPECT_STREQ(chain.places[i].name, kSlices[i].name);
-    EXPECT_EQ(chain.places[i].lookup, kSlices[i].lookup) << kSlices[i].name;
-  }
-  EXPECT_NE(chain.locate, nullptr);
+  ASSERT_EQ(chain.place_names.size(), kSlices.size());
+  for (std::size_t i = 0; i < kSlices.size(); ++i) EXPECT_STREQ(chain.place_names[i], kSlices[i].name);
+}
+
+// The chain reads the table's index itself; it answers every key as the named
+// slices, asked one by one in place order, do.
+TEST(CodeSlices, ChainAnswersAsItsNamedSlicesInPlaceOrder) {
+  std::vector<SliceLookup> slices;
+  for (const NamedSlice& slice : kSlices) slices.push_back(slice.lookup);
+  const std::optional<CharacterKey> differing = FirstKeyWhereChainAndSlicesDiffer(CodeSlices(), slices);
+  EXPECT_FALSE(differing.has_value()) << Shown(*differing);
 }
 
 // Every character of the data file is held by the slice of its code's run
@@ -81,7 +88,6 @@ TEST(CodeSlices, EveryKeyOfTheDataIsHeldByTheSliceOfItsCode) {
     for (const char16_t character : groups[number].characters) {
       const CharacterKey key(1, character);
       ExpectOnlySliceAnswers(key, number / 80, code);
-      EXPECT_EQ(CodeSlices().locate(key), number / 80) << Shown(key);
       EXPECT_EQ(Utf8(CodeOf(key, CodeSlices(), presenter)), Utf8(code)) << Shown(key);
     }
   }
@@ -164,7 +170,6 @@ class CodeSliceMisses : public ::testing::TestWithParam<MissCase> {};
 TEST_P(CodeSliceMisses, AreHeldByNoSliceAndRaiseTheMessage) {
   const CharacterKey& key = GetParam().key;
   ExpectOnlySliceAnswers(key, kNoSlice, u"");
-  EXPECT_EQ(CodeSlices().locate(key), kNoPlace);
   RecordingPresenter presenter;
   EXPECT_EQ(CodeOf(key, CodeSlices(), presenter), u"");
   ASSERT_EQ(presenter.texts.size(), 1u);
@@ -205,17 +210,6 @@ TEST(CodeSlices, RepeatedCallsAnswerAlikeAndLeaveTheKey) {
       EXPECT_EQ(first, slice.lookup(text)) << "the answer outlives the key";
     }
   }
-}
-
-// The locator lets CodeOf go straight to the slice that holds a key; asking
-// every slice from the first gives the same answers.
-TEST(CodeSlices, LocatorChangesNoAnswer) {
-  const LookupChain every_place{CodeSlices().places};
-  std::vector<CharacterKey> keys = {u"", u"中国", u"\uFF0C", u"\uFA0D", std::u16string(1, char16_t{0xD800})};
-  for (const CodeGroup& group : CodeFile())
-    for (const char16_t character : group.characters) keys.emplace_back(1, character);
-  for (const CharacterKey& key : keys)
-    EXPECT_EQ(AskChain(CodeSlices(), key), AskChain(every_place, key)) << Shown(key);
 }
 
 }  // namespace

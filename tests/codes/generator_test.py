@@ -8,23 +8,17 @@ to exit with status 1, name the fault and write nothing.
 """
 
 import os
-import subprocess
 import sys
-import tempfile
 import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from generator_run import run_generator  # noqa: E402
 
 GENERATOR = CODES = None
 
 
 def run(data: bytes):
-    with tempfile.TemporaryDirectory() as work:
-        data_path = os.path.join(work, "codes.txt")
-        out_dir = os.path.join(work, "out")
-        with open(data_path, "wb") as f:
-            f.write(data)
-        result = subprocess.run([sys.executable, GENERATOR, data_path, out_dir], capture_output=True, text=True)
-        written = os.listdir(out_dir) if os.path.isdir(out_dir) else []
-        return result.returncode, result.stderr, written
+    return run_generator(GENERATOR, data, "codes.txt")
 
 
 class GeneratorTest(unittest.TestCase):
@@ -65,7 +59,7 @@ class GeneratorTest(unittest.TestCase):
                 status, errors, written = run(data)
                 self.assertEqual(status, 1, errors)
                 self.assertIn(message, errors)
-                self.assertEqual(written, [])
+                self.assertEqual(written, {})
 
 
 if __name__ == "__main__":

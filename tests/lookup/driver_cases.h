@@ -1,5 +1,5 @@
-// The driver's cases, shared by the test against small stand-in tables and
-// the test against the real tables: both must give the same lines.
+// The driver's cases. The small stand-in tables hold rows of the real ones, so
+// every case gives the same lines with either.
 #pragma once
 
 #include <ostream>
@@ -47,13 +47,13 @@ inline std::vector<DriverCase> DriverCases() {
       {"full_width_letter_is_looked_up", u"ａ", u"", u"ａ", {u"无法给 ａ 编码"}},
       {"surrogate_pair_passes_through", u"中\U00020000好", u"oi \U00020000nt",
        u"zhong \U00020000 hao", {}},
-      // The worked example, one position at a time: each prefix gives the
-      // lines the walk has built so far, trimmed.
-      {"worked_example_1", u"中", u"oi", u"zhong", {}},
-      {"worked_example_2", u"中行", u"oi rj", u"zhong hang(heng xing)", {}},
-      {"worked_example_3", u"中行a", u"oi rj a", u"zhong hang(heng xing) a", {}},
-      {"worked_example_4", u"中行ab", u"oi rj ab", u"zhong hang(heng xing) ab", {}},
-      {"worked_example_5", u"中行ab好", u"oi rj abnt", u"zhong hang(heng xing) ab hao", {}},
+      // One input typed a character at a time: each prefix gives the lines
+      // the walk has built so far, trimmed.
+      {"typed_1", u"中", u"oi", u"zhong", {}},
+      {"typed_2", u"中行", u"oi rj", u"zhong hang(heng xing)", {}},
+      {"typed_3", u"中行a", u"oi rj a", u"zhong hang(heng xing) a", {}},
+      {"typed_4", u"中行ab", u"oi rj ab", u"zhong hang(heng xing) ab", {}},
+      {"typed_5", u"中行ab好", u"oi rj abnt", u"zhong hang(heng xing) ab hao", {}},
   };
 }
 

@@ -2,34 +2,62 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "lookup/cp936/fixed_cp936.h"
 #include "lookup/text1_change.h"
+#include "tables/codes/code_table.h"
+#include "tables/pinyin/reading_table.h"
 #include "tests/lookup/driver_cases.h"
 #include "tests/support/lookup_fakes.h"
 
 namespace tavrel::testing {
 namespace {
 
-class DriverCaseTest : public ::testing::TestWithParam<DriverCase> {};
+// The tables a run of the driver asks.
+struct TablePair {
+  const char* name;
+  const LookupChain& (*readings)();
+  const LookupChain& (*codes)();
+};
+
+void PrintTo(const TablePair& pair, std::ostream* out) { *out << pair.name; }
+
+const LookupChain& SmallReadings() { return kSmallReadingChain; }
+const LookupChain& SmallCodes() { return kSmallCodeChain; }
+
+// The small tables hold rows of the real ones, so every pair gives the same lines.
+const TablePair kTablePairs[] = {
+    {"SmallTables", SmallReadings, SmallCodes},
+    {"RealReadingsSmallCodes", ReadingSlices, SmallCodes},
+    {"RealTables", ReadingSlices, CodeSlices},
+};
+
+std::vector<std::string> Utf8Lines(const std::vector<std::u16string>& texts) {
+  std::vector<std::string> lines;
+  for (const std::u16string& text : texts) lines.push_back(Utf8(text));
+  return lines;
+}
+
+class DriverCaseTest : public ::testing::TestWithParam<std::tuple<TablePair, DriverCase>> {};
 
 TEST_P(DriverCaseTest, BuildsBothLinesAndRaisesTheNoCodeMessages) {
-  const DriverCase& c = GetParam();
+  const auto& [tables, c] = GetParam();
   const FixedCp936 gbk;
   RecordingPresenter presenter;
-  const LookupLines lines =
-      BuildLookupLines(c.input, {gbk, kSmallReadingChain, kSmallCodeChain, presenter});
+  const LookupLines lines = BuildLookupLines(c.input, {gbk, tables.readings(), tables.codes(), presenter});
 
   EXPECT_EQ(Utf8(lines.code_line), Utf8(c.code_line));
   EXPECT_EQ(Utf8(lines.reading_line), Utf8(c.reading_line));
-  ASSERT_EQ(presenter.texts.size(), c.no_code_messages.size());
-  for (std::size_t i = 0; i < presenter.texts.size(); ++i)
-    EXPECT_EQ(Utf8(presenter.texts[i]), Utf8(c.no_code_messages[i])) << "message " << i;
+  EXPECT_EQ(Utf8Lines(presenter.texts), Utf8Lines(c.no_code_messages));
 }
 
-INSTANTIATE_TEST_SUITE_P(SmallTables, DriverCaseTest, ::testing::ValuesIn(DriverCases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(TablePairs, DriverCaseTest,
+                         ::testing::Combine(::testing::ValuesIn(kTablePairs), ::testing::ValuesIn(DriverCases())),
+                         [](const auto& info) {
+                           return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
+                         });
 
 // The boxes of a window, recording what the driver does with them.
 class RecordingBoxes final : public LookupBoxes {
@@ -102,40 +130,34 @@ TEST(Text1Change, RaisesTheNoCodeMessageAgainOnEveryChange) {
   EXPECT_EQ(Utf8(boxes.text3), "zhong hao");
 }
 
-// Chains whose one slice logs every key it is asked about.
-std::vector<std::string> g_asked;
-
-std::u16string_view LoggingReadingSlice(const CharacterKey& key) {
-  g_asked.push_back("reading " + Utf8(key));
-  return SmallReadingSlice(key);
-}
-
-std::u16string_view LoggingCodeSlice(const CharacterKey& key) {
-  g_asked.push_back("code " + Utf8(key));
-  return SmallCodeSlice(key);
-}
-
-TEST(BuildLookupLines, AsksForTheReadingThenTheCodeOfEveryLookedUpCharacterEveryTime) {
-  const std::array<TableSlice, 1> readings{{{"readings", LoggingReadingSlice}}};
-  const std::array<TableSlice, 1> codes{{{"codes", LoggingCodeSlice}}};
+// Nothing is kept between lookups or between runs: with tables that hold
+// nothing, every looked-up character of the input raises its own message, on
+// every run.
+TEST(BuildLookupLines, LooksUpEveryLookedUpCharacterEveryTime) {
+  const LookupChain no_readings{SmallReadingTable().index(), {}};
+  const LookupChain no_codes{SmallCodeTable().index(), {}};
   const FixedCp936 gbk;
-  SilentPresenter presenter;
-  const LookupServices services{gbk, LookupChain{readings}, LookupChain{codes}, presenter};
+  RecordingPresenter presenter;
+  const LookupServices services{gbk, no_readings, no_codes, presenter};
   struct Case {
     std::u16string input;
-    std::vector<std::string> asked;
+    std::vector<std::u16string> looked_up;
   };
   const Case cases[] = {
       {u"", {}},
       {u"   ", {}},
       {u"ab c", {}},
-      {u"行a行", {"reading 行", "code 行", "reading 行", "code 行"}},  // nothing is kept between lookups
-      {u" 中，", {"reading 中", "code 中", "reading ，", "code ，"}},
+      {u"行a行", {u"行", u"行"}},
+      {u" 中，", {u"中", u"，"}},
   };
   for (const Case& c : cases) {
-    g_asked.clear();
-    BuildLookupLines(c.input, services);
-    EXPECT_EQ(g_asked, c.asked) << Utf8(c.input);
+    std::vector<std::u16string> expected;
+    for (const std::u16string& key : c.looked_up) expected.push_back(NoCodeMessageText(key));
+    for (int run = 0; run < 2; ++run) {
+      presenter.texts.clear();
+      BuildLookupLines(c.input, services);
+      EXPECT_EQ(presenter.texts, expected) << Utf8(c.input) << ", run " << run;
+    }
   }
 }
 

@@ -7,26 +7,19 @@ Usage: generate_reading_table_test.py GENERATOR READINGS_TXT
 """
 
 import os
-import subprocess
 import sys
-import tempfile
 import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from generator_run import run_generator  # noqa: E402
 
 GENERATOR = None
 READINGS = None
 
 
-def run_generator(text):
-    """Runs the generator on TEXT; returns (exit status, stderr, files written)."""
-    with tempfile.TemporaryDirectory() as work:
-        data = os.path.join(work, "readings.txt")
-        with open(data, "w", encoding="utf-8", newline="") as out:
-            out.write(text)
-        output_dir = os.path.join(work, "out")
-        result = subprocess.run([sys.executable, GENERATOR, data, output_dir],
-                                capture_output=True, text=True, encoding="utf-8")
-        written = sorted(os.listdir(output_dir)) if os.path.isdir(output_dir) else []
-        return result.returncode, result.stderr, written
+def run(text):
+    """Runs the generator on TEXT; returns (exit status, stderr, {file written: text})."""
+    return run_generator(GENERATOR, text.encode("utf-8"), "readings.txt")
 
 
 def committed_lines():
@@ -44,17 +37,17 @@ def joined(lines):
 
 class CommittedFile(unittest.TestCase):
     def test_is_accepted_and_gives_the_header_and_the_source(self):
-        status, errors, written = run_generator(joined(committed_lines()))
+        status, errors, written = run(joined(committed_lines()))
         self.assertEqual(status, 0, errors)
-        self.assertEqual(written, ["reading_slices.cpp", "reading_slices.h"])
+        self.assertEqual(sorted(written), ["reading_slices.cpp", "reading_slices.h"])
 
 
 class Refused(unittest.TestCase):
     def assertRefused(self, lines, message):
-        status, errors, written = run_generator(lines if isinstance(lines, str) else joined(lines))
+        status, errors, written = run(lines if isinstance(lines, str) else joined(lines))
         self.assertEqual(status, 1, errors)
         self.assertIn(message, errors)
-        self.assertEqual(written, [], "nothing is written for a refused file")
+        self.assertEqual(written, {}, "nothing is written for a refused file")
 
     def test_reading_lists_out_of_order(self):
         lines = committed_lines()
@@ -153,16 +146,11 @@ class Refused(unittest.TestCase):
         self.assertRefused("\r\n".join(committed_lines()), "carriage returns")
 
     def test_text_that_is_not_utf8(self):
-        with tempfile.TemporaryDirectory() as work:
-            data = os.path.join(work, "readings.txt")
-            with open(data, "wb") as out:
-                out.write(joined(committed_lines()).encode("utf-8") + b"\xff\n")
-            result = subprocess.run([sys.executable, GENERATOR, data, os.path.join(work, "out")],
-                                    capture_output=True, text=True)
-            self.assertEqual(result.returncode, 1)
-            self.assertIn("not UTF-8", result.stderr)
-            self.assertFalse(os.path.exists(os.path.join(work, "out")))
-
+        status, errors, written = run_generator(GENERATOR, joined(committed_lines()).encode("utf-8") + b"\xff\n",
+                                                "readings.txt")
+        self.assertEqual(status, 1)
+        self.assertIn("not UTF-8", errors)
+        self.assertEqual(written, {})
 
 if __name__ == "__main__":
     if len(sys.argv) != 3:

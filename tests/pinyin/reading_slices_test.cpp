@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,7 @@
 #include "tables/pinyin/reading_table.h"
 #include "tests/pinyin/reading_file.h"
 #include "tests/pinyin/telling_rows.h"
+#include "tests/support/chain_agreement.h"
 #include "tests/support/lookup_fakes.h"
 
 namespace tavrel::testing {
@@ -44,19 +47,22 @@ std::vector<std::u16string> AnswersOfAllSlices(const CharacterKey& key) {
 TEST(ReadingSlices, TheChainHoldsTheNamedSlicesInPlaceOrder) {
   const LookupChain& chain = ReadingSlices();
   const std::vector<ReadingFileSlice>& file = ReadingFile();
-  ASSERT_EQ(chain.places.size(), 36u);
+  ASSERT_EQ(chain.place_names.size(), 36u);
   ASSERT_EQ(file.size(), 36u);
-  EXPECT_NE(chain.locate, nullptr);
-  for (std::size_t i = 0; i < 36; ++i) {
-    EXPECT_EQ(chain.places[i].name, file[i].name) << "place " << i + 1;
-    EXPECT_EQ(chain.places[i].lookup, kSlicesByName[i]) << file[i].name;
-  }
+  for (std::size_t i = 0; i < 36; ++i) EXPECT_EQ(chain.place_names[i], file[i].name) << "place " << i + 1;
+}
+
+// The chain reads the table's index itself; it answers every key as the named
+// slices, asked one by one in place order, do.
+TEST(ReadingSlices, TheChainAnswersAsItsNamedSlicesInPlaceOrder) {
+  const std::optional<CharacterKey> differing = FirstKeyWhereChainAndSlicesDiffer(ReadingSlices(), kSlicesByName);
+  EXPECT_FALSE(differing.has_value()) << "key of " << differing->size() << " units: " << Utf8(*differing);
 }
 
 // Every code unit, as a key of one unit: the slice of the file answers with
-// the file's reading list, the other 35 with the empty string, the locator
-// names that slice, and PinyinOf gives the reading list, or the key itself
-// for a code unit that the file does not hold.
+// the file's reading list, the other 35 with the empty string, and PinyinOf
+// gives the reading list, or the key itself for a code unit that the file
+// does not hold.
 TEST(ReadingSlices, EveryCodeUnitIsAnsweredByItsOwnSliceOnly) {
   std::vector<std::u16string> reading(0x10000);
   std::vector<int> place(0x10000, 0);
@@ -73,13 +79,10 @@ TEST(ReadingSlices, EveryCodeUnitIsAnsweredByItsOwnSliceOnly) {
           place[unit] == static_cast<int>(slice) + 1 ? std::u16string_view(reading[unit]) : std::u16string_view();
       ASSERT_EQ(answer, expected) << Hex(key[0]) << " from place " << slice + 1;
     }
-    const std::size_t located = chain.locate(key);
     if (place[unit] == 0) {
-      ASSERT_EQ(located, kNoPlace) << Hex(key[0]);
       ASSERT_EQ(PinyinOf(key, chain), key) << Hex(key[0]);
     } else {
       ++held;
-      ASSERT_EQ(located, static_cast<std::size_t>(place[unit] - 1)) << Hex(key[0]);
       ASSERT_EQ(PinyinOf(key, chain), reading[unit]) << Hex(key[0]);
     }
   }
@@ -194,7 +197,6 @@ TEST(ReadingSlices, KeysThatNoSliceHoldsAnswerEmptyEverywhereAndComeBackAsThemse
   for (const CharacterKey& key : keys) {
     SCOPED_TRACE(::testing::Message() << "key of " << key.size() << " units: " << Utf8(key));
     EXPECT_EQ(AnswersOfAllSlices(key), all_empty);
-    EXPECT_EQ(ReadingSlices().locate(key), kNoPlace);
     EXPECT_EQ(PinyinOf(key, ReadingSlices()), key);
   }
 }

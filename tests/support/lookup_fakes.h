@@ -1,5 +1,5 @@
 // Stand-ins for what the driver needs from around it: small tables, code
-// pages and a presenter that records the no-code messages.
+// pages and presenters of the no-code message.
 #pragma once
 
 #include <array>
@@ -10,6 +10,7 @@
 #include "lookup/ansi_code_page.h"
 #include "lookup/lookup_chain.h"
 #include "lookup/no_code_message.h"
+#include "tests/support/small_table.h"
 #include "tests/support/utf8.h"
 
 namespace tavrel::testing {
@@ -34,14 +35,15 @@ class WesternCodePage final : public AnsiCodePage {
   }
 };
 
-// A few rows of the real tables, enough for the driver's cases: 中 行 好 呵 with
-// their readings and codes, and 〇 U+3007, which has a code but no reading.
-std::u16string_view SmallReadingSlice(const CharacterKey& key);
-std::u16string_view SmallCodeSlice(const CharacterKey& key);
+// A few rows of the real tables, enough for the driver's cases, each table in
+// one slice: 中 行 好 呵 with their readings and codes, and 〇 U+3007, which
+// has a code but no reading.
+const SmallTable& SmallReadingTable();
+const SmallTable& SmallCodeTable();
 
-inline constexpr std::array<TableSlice, 1> kSmallReadingPlaces{{{"SmallReadings", SmallReadingSlice}}};
-inline constexpr std::array<TableSlice, 1> kSmallCodePlaces{{{"SmallCodes", SmallCodeSlice}}};
-inline constexpr LookupChain kSmallReadingChain{kSmallReadingPlaces};
-inline constexpr LookupChain kSmallCodeChain{kSmallCodePlaces};
+inline constexpr std::array<const char*, 1> kSmallReadingPlaces{"SmallReadings"};
+inline constexpr std::array<const char*, 1> kSmallCodePlaces{"SmallCodes"};
+inline const LookupChain kSmallReadingChain{SmallReadingTable().index(), kSmallReadingPlaces};
+inline const LookupChain kSmallCodeChain{SmallCodeTable().index(), kSmallCodePlaces};
 
 }  // namespace tavrel::testing

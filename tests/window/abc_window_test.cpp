@@ -14,6 +14,7 @@
 #include "tavrel/win32/abc_window.h"
 #include "tavrel/win32/picture.h"
 #include "tavrel/win32/resource_ids.h"
+#include "tavrel/win32/system_code_page.h"
 #include "tavrel/win32/tray_shell.h"
 #include "tests/support/lookup_fakes.h"
 
@@ -32,7 +33,8 @@ class AbcWindowTest : public ::testing::Test {
  protected:
   AbcWindowTest()
       : services{code_page, tavrel::testing::kSmallReadingChain, tavrel::testing::kSmallCodeChain, no_code},
-        abc(GetModuleHandleW(nullptr), services) {
+        form_r(tray_shell, tray_text, reinterpret_cast<tray::Handle>(&TrayWindowProc)),
+        abc(GetModuleHandleW(nullptr), services, form_r) {
     abc.Create();
   }
 
@@ -41,11 +43,14 @@ class AbcWindowTest : public ::testing::Test {
   FixedCp936 code_page;
   tavrel::testing::RecordingPresenter no_code;
   LookupServices services;
+  TrayShellWin32 tray_shell;
+  SystemAnsiCodePage tray_text;
+  tray::FormR form_r;
   AbcWindow abc;
 };
 
 TEST_F(AbcWindowTest, FormLoadSizesTheWindowEmptiesText1AndSetsTheBoxFonts) {
-  // As designed: the output boxes in 宋体 9 pt.
+  // Before Form_Load the output boxes have their own font, 宋体 9 pt.
   EXPECT_STREQ(FontOf(Box(2)).lfFaceName, L"宋体");
   EXPECT_EQ(FontOf(Box(2)).lfHeight, -12);
   EXPECT_EQ(FontOf(Box(2)).lfCharSet, 134);
@@ -131,14 +136,14 @@ void PumpMessages(DWORD milliseconds) {
 
 TEST_F(AbcWindowTest, MinimizedItIsHookedByTheTrayAndARestoreUnhooksIt) {
   abc.Load();
-  abc.Show(SW_SHOWNORMAL);
+  abc.ShowFirstTime(SW_SHOWNORMAL);
   const LONG_PTR own = GetWindowLongPtrA(abc.Handle(), GWLP_WNDPROC);
   const LONG_PTR hook = reinterpret_cast<LONG_PTR>(&TrayWindowProc);
 
   abc.Minimize();
   EXPECT_EQ(GetWindowLongPtrA(abc.Handle(), GWLP_WNDPROC), hook);
   EXPECT_FALSE(IsWindowVisible(abc.Handle()));
-  EXPECT_EQ(TrayModule().OldWindowProc(), static_cast<tray::Handle>(own));
+  EXPECT_EQ(form_r.OldWindowProc(), static_cast<tray::Handle>(own));
 
   SendMessageW(abc.Handle(), 0x7E9, 0, WM_RBUTTONUP);
   EXPECT_EQ(GetWindowLongPtrA(abc.Handle(), GWLP_WNDPROC), own);

@@ -1,11 +1,11 @@
 // The window's handlers and mouse routing against a recording toolkit.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "tavrel/window/form_abc.h"
+#include "tavrel/window/label_layout.h"
 #include "tavrel/window/mouse_routing.h"
 #include "tests/window/recording_form.h"
 
@@ -30,33 +30,6 @@ TEST(FormLoad, SizesEmptiesAndSetsTheFontsInOrder) {
                                      "FontSize " + name + " 12"});
   }
   EXPECT_EQ(form.calls, expected);
-}
-
-struct HandlerCase {
-  const char* name;
-  void (*handler)(WindowToolkit&);
-  Calls calls;
-};
-
-TEST(Handlers, SetTheImagesInTheirOrderAndThenAct) {
-  const std::vector<HandlerCase> cases = {
-      {"Image1_MouseMove", Image1_MouseMove, {"Show Image2", "Hide Image1", "Hide Image3"}},
-      {"Image2_MouseDown", Image2_MouseDown, {"Show Image3", "Hide Image1", "Show Image2"}},
-      {"Image2_MouseUp", Image2_MouseUp, {"Show Image1", "Hide Image2", "Hide Image3", "Unload"}},
-      {"Image4_MouseMove", Image4_MouseMove, {"Hide Image4", "Show Image5", "Hide Image6"}},
-      {"Image5_MouseDown", Image5_MouseDown, {"Hide Image4", "Show Image5", "Show Image6", "Minimize"}},
-      {"Image6_MouseUp", Image6_MouseUp, {"Show Image4", "Hide Image5", "Hide Image6"}},
-      {"Form_MouseMove",
-       Form_MouseMove,
-       {"Show Image1", "Hide Image2", "Hide Image3", "Show Image4", "Hide Image5", "Hide Image6"}},
-      {"Form_MouseDown", Form_MouseDown, {"SystemMove"}},
-      {"Label4_Click", Label4_Click, {"OpenHomePage"}},
-  };
-  for (const HandlerCase& c : cases) {
-    RecordingForm form;
-    c.handler(form);
-    EXPECT_EQ(form.calls, c.calls) << c.name;
-  }
 }
 
 TEST(Handlers, AClickInABoxPutsItsWholeTextOnTheClipboardEveryTime) {
@@ -101,9 +74,9 @@ struct LookCase {
 
 class Routed : public ::testing::Test {
  protected:
-  Routed() : router(form) {
-    router.SetLabelBounds(Label::Label1, {43, 67, 48, 12});
-    router.SetLabelBounds(Label::Label4, {76, 181, 84, 12});
+  Routed() {
+    labels.SetCaptionSize(Label::Label1, 48, 12);
+    labels.SetCaptionSize(Label::Label4, 84, 12);
   }
 
   void Run(const std::vector<Event>& events) {
@@ -126,12 +99,13 @@ class Routed : public ::testing::Test {
   }
 
   RecordingForm form;
-  MouseRouter router;
+  LabelLayout labels;
+  MouseRouter router{form, labels};
 };
 
 using enum Image;
 
-TEST_F(Routed, ButtonLooksFollowTheTransitionTable) {
+TEST_F(Routed, ButtonLooksFollowTheMouse) {
   const std::vector<LookCase> cases = {
       // close button
       {"close: normal, move over it: hover", {Image1, Image4}, {MoveTo(kClose)}, "Image2 Image4", {}},

@@ -87,7 +87,7 @@ class RecordingForm final : public WindowToolkit {
   void Record(std::string call) { calls.push_back(std::move(call)); }
 
   Found found_;
-  std::array<std::u16string, 3> texts_;
+  std::array<std::u16string, kTextBoxCount> texts_;
   std::array<bool, kImageCount> visible_{};
 };
 
