@@ -10,17 +10,27 @@ namespace tavrel {
 namespace {
 
 // A line written a stretch at a time into room made ahead: a stretch costs
-// one test for room and its stores, with none of a string's bookkeeping.
+// one test for room and one copy, with none of a string's bookkeeping.
 class LineWriter {
  public:
   explicit LineWriter(std::size_t expected) { text_.resize(expected); }
 
-  void Put(char16_t unit) { Put(std::u16string_view(&unit, 1)); }
-  void Put(std::u16string_view units) {
-    if (text_.size() - used_ < units.size()) text_.resize(2 * (used_ + units.size()));
-    char16_t* const room = text_.data() + used_;
-    for (std::size_t i = 0; i < units.size(); ++i) room[i] = units[i];
-    used_ += units.size();
+  void Put(char16_t unit) { *Room(1) = unit; }
+  void Put(std::u16string_view units) { std::char_traits<char16_t>::copy(Room(units.size()), units.data(), units.size()); }
+
+  // A reading of two or more words shows its first word alone and the others
+  // in parentheses, and a space follows: "hang heng xing" becomes
+  // "hang(heng xing) ".
+  void PutReading(std::u16string_view reading) {
+    char16_t* const room = Room(reading.size() + 2);
+    std::char_traits<char16_t>::copy(room, reading.data(), reading.size());
+    char16_t* end = room + reading.size();
+    if (const char16_t* const space = std::char_traits<char16_t>::find(room, reading.size(), u' ')) {
+      room[space - room] = u'(';
+      *end++ = u')';
+    }
+    *end++ = u' ';
+    used_ = static_cast<std::size_t>(end - text_.data());
   }
 
   // The line, trimmed of U+0020 at both ends.
@@ -31,23 +41,17 @@ class LineWriter {
   }
 
  private:
+  // Room for `count` more units, counted as written.
+  char16_t* Room(std::size_t count) {
+    if (text_.size() - used_ < count) text_.resize(2 * (used_ + count));
+    char16_t* const room = text_.data() + used_;
+    used_ += count;
+    return room;
+  }
+
   std::u16string text_;
   std::size_t used_ = 0;
 };
-
-// A reading of two or more words shows its first word alone and the others in
-// parentheses: "hang heng xing" becomes "hang(heng xing)".
-void PutParenthesized(LineWriter& line, std::u16string_view reading) {
-  const std::size_t space = reading.find(u' ');
-  if (space == std::u16string_view::npos) {
-    line.Put(reading);
-    return;
-  }
-  line.Put(reading.substr(0, space));
-  line.Put(u'(');
-  line.Put(reading.substr(space + 1));
-  line.Put(u')');
-}
 
 }  // namespace
 
@@ -78,8 +82,7 @@ LookupLines BuildLookupLines(std::u16string_view input, const LookupServices& se
       after_plain_run = false;
       reading_line.Put(u' ');
     }
-    PutParenthesized(reading_line, reading);
-    reading_line.Put(u' ');
+    reading_line.PutReading(reading);
   }
 
   return {std::move(code_line).Take(), std::move(reading_line).Take()};
