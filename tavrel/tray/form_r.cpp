@@ -2,17 +2,11 @@
 
 namespace tavrel::tray {
 
-void FormR::Notify(std::uint32_t message) {
+bool FormR::Notify(std::uint32_t message) {
   AnsiRecord record = ToAnsiRecord(data_, code_page_, layout_);
-  shell_.Shell_NotifyIconA(message, record);
+  const bool done = shell_.Shell_NotifyIconA(message, record);
   ReadBack(data_, record, code_page_, layout_);
-}
-
-bool FormR::NotifyAdd() {
-  AnsiRecord record = ToAnsiRecord(data_, code_page_, layout_);
-  const bool added = shell_.Shell_NotifyIconA(kNimAdd, record);
-  ReadBack(data_, record, code_page_, layout_);
-  return added;
+  return done;
 }
 
 void FormR::Unhook() {
@@ -33,7 +27,7 @@ bool FormR::AddTrayIcon(TrayForm& form) {
   data_.uCallbackMessage = kTrayCallbackMessage;
   data_.uFlags = kNifMessage | kNifIcon;
   data_.cbSize = static_cast<std::uint32_t>(layout_.size);
-  if (NotifyAdd()) return true;
+  if (Notify(kNimAdd)) return true;
   Unhook();
   return false;
 }
@@ -63,7 +57,7 @@ Handle FormR::TrayWindowProc(Handle window, std::uint32_t message, Handle wparam
       // or the hidden window could not be brought back. When that fails, the
       // window shows again, minimized, where the user can reach it.
       data_.uFlags = kNifMessage | kNifIcon;
-      if (NotifyAdd()) {
+      if (Notify(kNimAdd)) {
         data_.uFlags = kNifTip;
         Notify(kNimModify);
       } else {

@@ -72,8 +72,9 @@ class FormR {
   Handle OldWindowProc() const { return old_window_proc_; }
 
  private:
-  void Notify(std::uint32_t message);
-  bool NotifyAdd();
+  // Hands the record to the shell and reads it back; true when the shell
+  // did what it was asked.
+  bool Notify(std::uint32_t message);
   void Unhook();
 
   TrayShell& shell_;

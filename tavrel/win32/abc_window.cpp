@@ -69,6 +69,8 @@ HCURSOR PointerFromIcon(HINSTANCE instance, int resource) {
 
 window::PixelPoint PointOf(LPARAM position) { return {GET_X_LPARAM(position), GET_Y_LPARAM(position)}; }
 
+RECT RectOf(const window::PixelRect& r) { return {r.left, r.top, r.Right(), r.Bottom()}; }
+
 }  // namespace
 
 AbcWindow::AbcWindow(HINSTANCE instance, const LookupServices& services, tray::FormR& tray)
@@ -167,7 +169,7 @@ void AbcWindow::AddTooltips() {
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.hwnd = window_;
     tool.uId = static_cast<UINT_PTR>(i + 1);
-    tool.rect = {bounds.left, bounds.top, bounds.left + bounds.width, bounds.top + bounds.height};
+    tool.rect = RectOf(bounds);
     tool.hinst = instance_;
     tool.lpszText = const_cast<wchar_t*>(WideUnits(kLabels[i].tooltip));
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
@@ -225,7 +227,7 @@ void AbcWindow::FontChanged(StyledControl& control) {
   label_layout_.SetCaptionSize(design.label, extent.cx, extent.cy);
   const window::PixelRect bounds = label_layout_.Bounds(design.label);
   for (const window::PixelRect& r : {old_bounds, bounds}) {
-    const RECT area{r.left, r.top, r.left + r.width, r.top + r.height};
+    const RECT area = RectOf(r);
     InvalidateRect(window_, &area, FALSE);
   }
   FitBoxesAroundLabels();
@@ -305,8 +307,7 @@ void AbcWindow::SetImageVisible(Image image, bool visible) {
   bool& shown = visible_[IndexOf(image)];
   if (shown == visible) return;
   shown = visible;
-  const window::PixelRect r = window::PixelsOf(kImages[IndexOf(image)].place);
-  const RECT area{r.left, r.top, r.left + r.width, r.top + r.height};
+  const RECT area = RectOf(window::PixelsOf(kImages[IndexOf(image)].place));
   InvalidateRect(window_, &area, FALSE);
 }
 

@@ -183,23 +183,24 @@ void PutOnClipboard(const std::wstring& unicode, UINT extra_format) {
   CloseClipboard();
 }
 
-bool ReadUnicodeClipboard(std::wstring& text) {
+namespace {
+
+// The clipboard's text in one format, of the format's characters.
+template <typename Char>
+bool ReadClipboardText(UINT format, std::basic_string<Char>& text) {
   if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000)) return false;
-  HANDLE data = GetClipboardData(CF_UNICODETEXT);
-  if (data != nullptr) text = static_cast<const wchar_t*>(GlobalLock(data));
+  HANDLE data = GetClipboardData(format);
+  if (data != nullptr) text = static_cast<const Char*>(GlobalLock(data));
   if (data != nullptr) GlobalUnlock(data);
   CloseClipboard();
   return data != nullptr;
 }
 
-bool ReadAnsiClipboard(std::string& text) {
-  if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000)) return false;
-  HANDLE data = GetClipboardData(CF_TEXT);
-  if (data != nullptr) text = static_cast<const char*>(GlobalLock(data));
-  if (data != nullptr) GlobalUnlock(data);
-  CloseClipboard();
-  return data != nullptr;
-}
+}  // namespace
+
+bool ReadUnicodeClipboard(std::wstring& text) { return ReadClipboardText(CF_UNICODETEXT, text); }
+
+bool ReadAnsiClipboard(std::string& text) { return ReadClipboardText(CF_TEXT, text); }
 
 bool ClipboardHasFormat(UINT format) { return IsClipboardFormatAvailable(format) != FALSE; }
 
