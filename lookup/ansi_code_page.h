@@ -22,6 +22,10 @@ constexpr std::int16_t AnsiValueOfBytes(unsigned char first, unsigned char secon
   return static_cast<std::int16_t>(first);
 }
 
+// Whether the value is of a double-byte character: every lead byte is 0x80
+// or more, so such a value is negative or above one byte.
+constexpr bool IsDoubleByte(std::int16_t ansi_value) { return ansi_value < 0 || ansi_value > 0xFF; }
+
 // Plain text, copied through unchanged, is 0 to 127; everything else is
 // looked up.
 constexpr bool IsPlain(std::int16_t ansi_value) { return ansi_value >= 0 && ansi_value <= 127; }

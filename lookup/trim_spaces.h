@@ -16,9 +16,10 @@ constexpr std::u16string_view TrimSpaces(std::u16string_view text) {
 
 // The same, in place.
 inline void TrimSpacesInPlace(std::u16string& text) {
-  const std::size_t last = text.find_last_not_of(u' ');
-  text.erase(last == std::u16string::npos ? 0 : last + 1);
-  text.erase(0, text.find_first_not_of(u' '));
+  const std::u16string_view kept = TrimSpaces(text);
+  const std::size_t first = kept.empty() ? 0 : static_cast<std::size_t>(kept.data() - text.data());
+  text.erase(first + kept.size());
+  text.erase(0, first);
 }
 
 }  // namespace tavrel

@@ -108,12 +108,10 @@ def table_sources(table, *, origin, header, header_comment, chain_header, chain_
     origin says what the sources were generated from and by what, for their
     first line; header_comment opens the header."""
     names = table.slice_names
-    if len(table.values) >= NO_VALUE:
-        raise DataError(0, "the values no longer fit 16-bit numbers")
     starts = [0]
     for value in table.values:
         starts.append(starts[-1] + len(value))
-    if starts[-1] > 0xFFFF:
+    if len(table.values) >= NO_VALUE or starts[-1] > 0xFFFF:
         raise DataError(0, "the values no longer fit 16-bit numbers")
     page_of_high_byte, value_pages = index_pages(table.value_of_key)
     declarations = "\n".join(

@@ -14,12 +14,11 @@ std::uint64_t GetInteger(const AnsiRecord& record, std::size_t offset, std::size
 }
 
 // The bytes of one character in the code page: one, or the lead and the
-// trail byte of a double-byte character (whose value is negative, as every
-// lead byte is 0x80 or more).
+// trail byte of a double-byte character.
 std::string CharacterBytes(const AnsiCodePage& code_page, char16_t character) {
   const std::int16_t value = code_page.AnsiValue(character);
   const auto code = static_cast<std::uint16_t>(value);
-  if (value < 0 || value > 0xFF) return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
+  if (IsDoubleByte(value)) return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
   return std::string(1, static_cast<char>(code));
 }
 

@@ -1,11 +1,6 @@
 #include "tests/tray/cp936_text.h"
 
 namespace tavrel::testing {
-namespace {
-
-bool IsDoubleByte(std::int16_t value) { return value < 0 || value > 0xFF; }
-
-}  // namespace
 
 Cp936Text::Cp936Text() {
   // Best-fit mappings give some codes more than one character (U+3197 also
