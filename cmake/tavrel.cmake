@@ -25,10 +25,16 @@ endif()
 # tavrel_add_test(NAME SOURCES... [LIBS libs...])
 # A GoogleTest program registered with CTest. In the Windows build CTest runs
 # it through the Wine runner (CMAKE_CROSSCOMPILING_EMULATOR).
+#
+# BUILD_ONLY: the program is built but not registered; tavrel_add_wine_test
+# runs it in a prefix of its own.
 function(tavrel_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "BUILD_ONLY" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} ${TAVREL_GTEST_MAIN})
+  if(ARG_BUILD_ONLY)
+    return()
+  endif()
   if(WIN32)
     # One program per test run: Wine starts slowly, and the Windows-side tests
     # share one prefix and one display.
@@ -36,6 +42,30 @@ function(tavrel_add_test name)
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine TIMEOUT 600)
   else()
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+  endif()
+endfunction()
+
+# tavrel_add_wine_test(NAME name PROGRAM target PREFIX dir [DPI n] [LOCALE name])
+# Runs a Windows-side test program under Wine in a prefix of its own (PREFIX,
+# in the build tree), for a setting of the user's Windows that the shared
+# prefix does not have: the screen's dots per inch, or the locale whose code
+# page is the system's. The program finds the DPI it was meant for in
+# TAVREL_TEST_DPI.
+function(tavrel_add_wine_test)
+  cmake_parse_arguments(ARG "" "NAME;PROGRAM;PREFIX;DPI;LOCALE" "" ${ARGN})
+  set(settings)
+  if(ARG_DPI)
+    list(APPEND settings --dpi ${ARG_DPI})
+  endif()
+  if(ARG_LOCALE)
+    list(APPEND settings --locale ${ARG_LOCALE})
+  endif()
+  add_test(NAME ${ARG_NAME}
+           COMMAND ${PROJECT_SOURCE_DIR}/tools/wine-run --prefix ${CMAKE_BINARY_DIR}/${ARG_PREFIX} ${settings}
+                   $<TARGET_FILE:${ARG_PROGRAM}>)
+  set_tests_properties(${ARG_NAME} PROPERTIES RESOURCE_LOCK wine TIMEOUT 600)
+  if(ARG_DPI)
+    set_tests_properties(${ARG_NAME} PROPERTIES ENVIRONMENT TAVREL_TEST_DPI=${ARG_DPI})
   endif()
 endfunction()
 
