@@ -3,9 +3,11 @@
 Windows programs of the graphical subsystem for the build's processor, and
 no larger than they should be.
 
-    program_headers_test.py PROCESSOR PROGRAM.exe[:MAX_BYTES]...
+    program_headers_test.py [--refused] PROCESSOR PROGRAM.exe[:MAX_BYTES]...
 
-PROCESSOR is i686 (32-bit programs, PE32) or x86_64 (64-bit, PE32+).
+PROCESSOR is i686 (32-bit programs, PE32) or x86_64 (64-bit, PE32+). With
+--refused, every program must instead be refused as one of PROCESSOR's: the
+check itself is tested on programs of the other processor.
 """
 import os
 import struct
@@ -43,18 +45,26 @@ def header_faults(path, machine, magic):
 
 
 def main(argv):
+    refused = argv[1:2] == ["--refused"]
+    if refused:
+        argv = argv[:1] + argv[2:]
     if len(argv) < 3 or argv[1] not in KINDS:
         print(__doc__.strip(), file=sys.stderr)
         return 2
     machine, magic = KINDS[argv[1]]
+    programs = [(path.partition(":")[0], header_faults(path, machine, magic)) for path in argv[2:]]
+    if refused:
+        accepted = [path for path, faults in programs if not faults]
+        for path, faults in programs:
+            print(f"{path}: refused as an {argv[1]} program: {'; '.join(faults)}" if faults
+                  else f"{path}: accepted as an {argv[1]} program, but it is not one")
+        return 1 if accepted else 0
     failed = 0
-    for path in argv[2:]:
-        faults = header_faults(path, machine, magic)
+    for path, faults in programs:
         for fault in faults:
-            print(f"{path.partition(':')[0]}: {fault}")
+            print(f"{path}: {fault}")
         failed += bool(faults)
-    passed = len(argv) - 2 - failed
-    print(f"{passed} passed, {failed} failed")
+    print(f"{len(programs) - failed} passed, {failed} failed")
     return 1 if failed else 0
 
 
