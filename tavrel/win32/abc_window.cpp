@@ -24,7 +24,6 @@ using window::Image;
 using window::kImages;
 using window::kLabels;
 using window::kTextBoxes;
-using window::PixelsOfTwips;
 using windows::WideUnits;
 
 constexpr char kClassName[] = "TavrelAbc";
@@ -32,10 +31,15 @@ constexpr int kFirstBoxId = 101;  // Text1; Text2 and Text3 follow
 
 COLORREF ColourOf(window::Rgb rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
 
-HFONT MakeFont(const std::u16string& name, int points, int weight, int character_set) {
+int ScreenDotsPerInch() {
   HDC screen = GetDC(nullptr);
   const int dots_per_inch = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
+  return dots_per_inch > 0 ? dots_per_inch : window::kDesignDotsPerInch;
+}
+
+// A font of that many points on a screen of that many dots per inch.
+HFONT MakeFont(const std::u16string& name, int points, int weight, int character_set, int dots_per_inch) {
   LOGFONTW font{};
   font.lfHeight = -MulDiv(points, dots_per_inch, 72);
   font.lfWeight = weight;
@@ -74,7 +78,7 @@ RECT RectOf(const window::PixelRect& r) { return {r.left, r.top, r.Right(), r.Bo
 }  // namespace
 
 AbcWindow::AbcWindow(HINSTANCE instance, const LookupServices& services, tray::FormR& tray)
-    : instance_(instance), services_(services), tray_(tray) {
+    : instance_(instance), services_(services), tray_(tray), layout_(ScreenDotsPerInch()) {
   for (const window::ImageDesign& image : kImages) visible_[IndexOf(image.image)] = image.visible_at_start;
 }
 
@@ -110,10 +114,10 @@ void AbcWindow::Create() {
 
   // No border and no caption: the whole window is its client area, at the
   // size it was designed with until Form_Load sets its own.
+  const window::PixelSize designed = layout_.DesignedWindow();
   CreateWindowExA(WS_EX_APPWINDOW, kClassName, std::string(window::kWindow.title).c_str(),
-                  WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0, 0,
-                  PixelsOfTwips(window::kWindow.design_client_width),
-                  PixelsOfTwips(window::kWindow.design_client_height), nullptr, nullptr, instance_, this);
+                  WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0, 0, designed.width,
+                  designed.height, nullptr, nullptr, instance_, this);
   AttachTrayModule(window_, tray_);
 
   for (int i = 0; i < window::kLabelCount; ++i)
@@ -129,10 +133,10 @@ void AbcWindow::CreateBoxes() {
     const int i = static_cast<int>(design.box);
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL;
     if (design.read_only) style |= ES_READONLY;
-    HWND box = CreateWindowExW(
-        0, L"EDIT", L"", style, PixelsOfTwips(design.place.left), PixelsOfTwips(design.place.top),
-        PixelsOfTwips(design.place.width), PixelsOfTwips(design.place.height), window_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstBoxId + i)), instance_, nullptr);
+    const window::PixelRect place = layout_.PlaceOf(design.box);
+    HWND box = CreateWindowExW(0, L"EDIT", L"", style, place.left, place.top, place.width, place.height, window_,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstBoxId + i)), instance_,
+                               nullptr);
     boxes_[i] = box;
     if (design.box == Box::Text1) SendMessageW(box, EM_LIMITTEXT, window::kText1MaxLength, 0);
     SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -148,8 +152,8 @@ void AbcWindow::Load() {
   AddTooltips();
 
   // First shown at its design position.
-  SetWindowPos(window_, nullptr, PixelsOfTwips(window::kWindow.left), PixelsOfTwips(window::kWindow.top), 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const window::PixelPoint position = layout_.FirstPosition();
+  SetWindowPos(window_, nullptr, position.x, position.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void AbcWindow::ShowFirstTime(int show_command) {
@@ -164,7 +168,7 @@ void AbcWindow::AddTooltips() {
                              instance_, nullptr);
   for (int i = 0; i < window::kLabelCount; ++i) {
     if (kLabels[i].tooltip.empty()) continue;
-    const window::PixelRect bounds = label_layout_.Bounds(kLabels[i].label);
+    const window::PixelRect bounds = layout_.Bounds(kLabels[i].label);
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.hwnd = window_;
@@ -203,7 +207,7 @@ void AbcWindow::StyledControl::SetFontSize(int new_points) {
 
 void AbcWindow::StyledControl::Apply() {
   HFONT old = font;
-  font = MakeFont(font_name, points, weight, character_set);
+  font = MakeFont(font_name, points, weight, character_set, owner->layout_.DotsPerInch());
   owner->FontChanged(*this);
   if (old != nullptr) DeleteObject(old);
 }
@@ -223,9 +227,9 @@ void AbcWindow::FontChanged(StyledControl& control) {
   SelectObject(dc, previous);
   ReleaseDC(window_, dc);
 
-  const window::PixelRect old_bounds = label_layout_.Bounds(design.label);
-  label_layout_.SetCaptionSize(design.label, extent.cx, extent.cy);
-  const window::PixelRect bounds = label_layout_.Bounds(design.label);
+  const window::PixelRect old_bounds = layout_.Bounds(design.label);
+  layout_.SetCaptionSize(design.label, extent.cx, extent.cy);
+  const window::PixelRect bounds = layout_.Bounds(design.label);
   for (const window::PixelRect& r : {old_bounds, bounds}) {
     const RECT area = RectOf(r);
     InvalidateRect(window_, &area, FALSE);
@@ -237,7 +241,7 @@ void AbcWindow::FontChanged(StyledControl& control) {
 void AbcWindow::FitBoxesAroundLabels() {
   for (int i = 0; i < window::kTextBoxCount; ++i) {
     if (boxes_[i] == nullptr) continue;
-    const int margin = label_layout_.LeftMarginOf(static_cast<Box>(i));
+    const int margin = layout_.LeftMarginOf(static_cast<Box>(i));
     if (margin == 0) continue;
     SendMessageW(boxes_[i], EM_SETMARGINS, EC_LEFTMARGIN, MAKELPARAM(margin, 0));
     InvalidateRect(boxes_[i], nullptr, TRUE);
@@ -246,11 +250,11 @@ void AbcWindow::FitBoxesAroundLabels() {
 
 void AbcWindow::DrawLabelEndsOver(int box_index) const {
   const HWND box = boxes_[box_index];
-  const window::PixelRect place = window::PixelsOf(DesignOf(static_cast<Box>(box_index)).place);
+  const window::PixelRect place = layout_.PlaceOf(static_cast<Box>(box_index));
   HDC dc = nullptr;
   for (int i = 0; i < window::kLabelCount; ++i) {
-    if (!label_layout_.RunsInto(kLabels[i].label, static_cast<Box>(box_index))) continue;
-    const window::PixelRect label = label_layout_.Bounds(kLabels[i].label);
+    if (!layout_.RunsInto(kLabels[i].label, static_cast<Box>(box_index))) continue;
+    const window::PixelRect label = layout_.Bounds(kLabels[i].label);
     if (dc == nullptr) dc = GetDC(box);
     HGDIOBJ previous = SelectObject(dc, labels_[i].font);
     SetBkMode(dc, TRANSPARENT);
@@ -279,13 +283,13 @@ void AbcWindow::SetClientSize(int width, int height) {
 void AbcWindow::SetHeight(int twips) {
   RECT frame{};
   GetWindowRect(window_, &frame);
-  SetClientSize(frame.right - frame.left, PixelsOfTwips(twips));
+  SetClientSize(frame.right - frame.left, layout_.Pixels(twips));
 }
 
 void AbcWindow::SetWidth(int twips) {
   RECT frame{};
   GetWindowRect(window_, &frame);
-  SetClientSize(PixelsOfTwips(twips), frame.bottom - frame.top);
+  SetClientSize(layout_.Pixels(twips), frame.bottom - frame.top);
 }
 
 std::u16string AbcWindow::Text(Box box) const {
@@ -307,7 +311,7 @@ void AbcWindow::SetImageVisible(Image image, bool visible) {
   bool& shown = visible_[IndexOf(image)];
   if (shown == visible) return;
   shown = visible;
-  const RECT area = RectOf(window::PixelsOf(kImages[IndexOf(image)].place));
+  const RECT area = RectOf(layout_.PlaceOf(image));
   InvalidateRect(window_, &area, FALSE);
 }
 
@@ -342,16 +346,16 @@ void AbcWindow::OpenHomePage() { win32::OpenHomePage(); }
 // ---- painting
 
 void AbcWindow::DrawLine(HDC dc, const window::LineDesign& line) const {
-  const int x1 = PixelsOfTwips(line.x1), y1 = PixelsOfTwips(line.y1);
-  const int x2 = PixelsOfTwips(line.x2), y2 = PixelsOfTwips(line.y2);
-  MoveToEx(dc, x1, y1, nullptr);
-  LineTo(dc, x2, y2);
-  SetPixel(dc, x2, y2, GetSysColor(COLOR_WINDOWTEXT));  // a line includes its end
+  const window::PixelPoint from = layout_.Pixels(line.x1, line.y1);
+  const window::PixelPoint to = layout_.Pixels(line.x2, line.y2);
+  MoveToEx(dc, from.x, from.y, nullptr);
+  LineTo(dc, to.x, to.y);
+  SetPixel(dc, to.x, to.y, GetSysColor(COLOR_WINDOWTEXT));  // a line includes its end
 }
 
 void AbcWindow::DrawLabel(HDC dc, int label) const {
   const window::LabelDesign& design = kLabels[label];
-  const window::PixelRect bounds = label_layout_.Bounds(design.label);
+  const window::PixelRect bounds = layout_.Bounds(design.label);
   HGDIOBJ previous = SelectObject(dc, labels_[label].font);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColourOf(window::kBlack));
@@ -369,7 +373,9 @@ void AbcWindow::Paint() {
   HGDIOBJ old_bitmap = SelectObject(canvas, bitmap);
 
   FillRect(canvas, &client, GetSysColorBrush(COLOR_WINDOW));
-  background_.Draw(canvas, 0, 0);
+  // The skin covers the window as Form_Load sizes it.
+  const window::PixelSize skin = layout_.LoadedWindow();
+  background_.Draw(canvas, 0, 0, skin.width, skin.height);
   HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT));
   HGDIOBJ old_pen = SelectObject(canvas, pen);
   for (const window::DrawnItem& item : window::kDrawingOrder) {
@@ -382,8 +388,8 @@ void AbcWindow::Paint() {
         break;
       case window::DrawnItem::Kind::Image:
         if (visible_[item.index]) {
-          const window::PixelRect r = window::PixelsOf(kImages[item.index].place);
-          images_[item.index].Draw(canvas, r.left, r.top);
+          const window::PixelRect r = layout_.PlaceOf(kImages[item.index].image);
+          images_[item.index].Draw(canvas, r.left, r.top, r.width, r.height);
         }
         break;
     }

@@ -16,9 +16,9 @@
 #include "lookup/text1_change.h"
 #include "tavrel/tray/form_r.h"
 #include "tavrel/win32/picture.h"
-#include "tavrel/window/label_layout.h"
 #include "tavrel/window/mouse_routing.h"
 #include "tavrel/window/window_design.h"
+#include "tavrel/window/window_layout.h"
 #include "tavrel/window/window_toolkit.h"
 
 namespace tavrel::win32 {
@@ -26,7 +26,8 @@ namespace tavrel::win32 {
 class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public tray::TrayForm {
  public:
   // tray: the notification-area icon that stands for the window while it is
-  // minimized.
+  // minimized. The screen's dots per inch are read here, once: the window's
+  // places and its fonts follow them.
   AbcWindow(HINSTANCE instance, const LookupServices& services, tray::FormR& tray);
   AbcWindow(const AbcWindow&) = delete;
   AbcWindow& operator=(const AbcWindow&) = delete;
@@ -130,8 +131,8 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public
   HCURSOR link_hand_ = nullptr;
   HBRUSH input_brush_ = nullptr;
   HBRUSH output_brush_ = nullptr;
-  window::LabelLayout label_layout_;
-  window::MouseRouter mouse_{*this, label_layout_};
+  window::WindowLayout layout_;
+  window::MouseRouter mouse_{*this, layout_};
 };
 
 }  // namespace tavrel::win32

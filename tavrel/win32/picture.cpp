@@ -48,16 +48,43 @@ void Picture::Load(HINSTANCE instance, int resource) {
 
   picture_->get_Width(&himetric_width_);
   picture_->get_Height(&himetric_height_);
+  // A decoded GIF or JPEG is a bitmap of the picture's own pixels.
+  OLE_HANDLE handle = 0;
+  BITMAP bitmap{};
+  if (SUCCEEDED(picture_->get_Handle(&handle)) &&
+      GetObjectW(reinterpret_cast<HGDIOBJ>(static_cast<UINT_PTR>(handle)), sizeof bitmap, &bitmap) != 0) {
+    width_ = bitmap.bmWidth;
+    height_ = bitmap.bmHeight;
+    return;
+  }
   HDC screen = GetDC(nullptr);
   width_ = PixelsOfHimetric(himetric_width_, GetDeviceCaps(screen, LOGPIXELSX));
   height_ = PixelsOfHimetric(himetric_height_, GetDeviceCaps(screen, LOGPIXELSY));
   ReleaseDC(nullptr, screen);
 }
 
-void Picture::Draw(HDC dc, int x, int y) const {
+void Picture::Draw(HDC dc, int x, int y, int width, int height) const {
   if (picture_ == nullptr) return;
-  picture_->Render(dc, x, y, width_, height_, 0, himetric_height_, himetric_width_, -himetric_height_,
-                   nullptr);
+  if (width == width_ && height == height_) {
+    picture_->Render(dc, x, y, width_, height_, 0, himetric_height_, himetric_width_, -himetric_height_,
+                     nullptr);
+    return;
+  }
+  // Drawn at its own size first, then stretched: the system's halftone
+  // stretch averages the pixels instead of dropping or repeating them.
+  HDC own = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, width_, height_);
+  HGDIOBJ previous = SelectObject(own, bitmap);
+  picture_->Render(own, 0, 0, width_, height_, 0, himetric_height_, himetric_width_, -himetric_height_, nullptr);
+  const int previous_mode = SetStretchBltMode(dc, HALFTONE);
+  POINT previous_origin{};
+  SetBrushOrgEx(dc, 0, 0, &previous_origin);
+  StretchBlt(dc, x, y, width, height, own, 0, 0, width_, height_, SRCCOPY);
+  SetBrushOrgEx(dc, previous_origin.x, previous_origin.y, nullptr);
+  SetStretchBltMode(dc, previous_mode);
+  SelectObject(own, previous);
+  DeleteObject(bitmap);
+  DeleteDC(own);
 }
 
 }  // namespace tavrel::win32

@@ -1,5 +1,6 @@
 // A GIF or JPEG picture kept as a resource of the program, decoded by the
-// system (OleLoadPicture) and drawn at its own pixel size.
+// system (OleLoadPicture) and drawn at its own pixel size, or stretched
+// smoothly to another.
 #pragma once
 
 #include <windows.h>
@@ -23,8 +24,9 @@ class Picture {
   int Width() const { return width_; }
   int Height() const { return height_; }
 
-  // Draws the picture unscaled with its top-left corner at (x, y).
-  void Draw(HDC dc, int x, int y) const;
+  // Draws the picture into the rectangle: unscaled when it is the picture's
+  // own size, else stretched to it with halftone smoothing.
+  void Draw(HDC dc, int x, int y, int width, int height) const;
 
  private:
   IPicture* picture_ = nullptr;

@@ -19,12 +19,12 @@ MouseTarget MouseRouter::TargetAt(PixelPoint point) const {
       case DrawnItem::Kind::Line:
         break;
       case DrawnItem::Kind::Label:
-        if (labels_.Bounds(kLabels[item.index].label).Contains(point))
+        if (layout_.Bounds(kLabels[item.index].label).Contains(point))
           return {MouseTarget::Kind::Label, item.index};
         break;
       case DrawnItem::Kind::Image:
         if (form_.IsImageVisible(kImages[item.index].image) &&
-            PixelsOf(kImages[item.index].place).Contains(point))
+            layout_.PlaceOf(kImages[item.index].image).Contains(point))
           return {MouseTarget::Kind::Image, item.index};
         break;
     }

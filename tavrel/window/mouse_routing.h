@@ -8,7 +8,7 @@
 //   pointer is then; while a button is held, moves belong to it as well.
 #pragma once
 
-#include "tavrel/window/label_layout.h"
+#include "tavrel/window/window_layout.h"
 #include "tavrel/window/window_design.h"
 #include "tavrel/window/window_toolkit.h"
 
@@ -32,7 +32,7 @@ enum class Pointer { Default, Hand, LinkHand };
 
 class MouseRouter {
  public:
-  MouseRouter(WindowToolkit& form, const LabelLayout& labels) : form_(form), labels_(labels) {}
+  MouseRouter(WindowToolkit& form, const WindowLayout& layout) : form_(form), layout_(layout) {}
 
   MouseTarget TargetAt(PixelPoint point) const;
   Pointer PointerAt(PixelPoint point) const;
@@ -51,7 +51,7 @@ class MouseRouter {
 
  private:
   WindowToolkit& form_;
-  const LabelLayout& labels_;
+  const WindowLayout& layout_;
   MouseTarget pressed_on_;
   unsigned held_ = 0;
 };

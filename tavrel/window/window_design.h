@@ -1,6 +1,7 @@
 // The design of the window abc: its settings and its controls, in twips
-// (15 twips per pixel at 96 dots per inch), measured from the window's
-// top-left corner.
+// (1440 to the inch), measured from the window's top-left corner. On the
+// screen they are pixels at the screen's dots per inch: 15 twips a pixel at
+// 96, the screen the window's pictures were drawn for.
 #pragma once
 
 #include <array>
@@ -12,10 +13,14 @@
 
 namespace tavrel::window {
 
-inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kDesignDotsPerInch = 96;
 
-// Twips to pixels at 96 dots per inch, to the nearest pixel.
-constexpr int PixelsOfTwips(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+// Twips to pixels on a screen of that many dots per inch, to the nearest
+// pixel.
+constexpr int PixelsOfTwips(int twips, int dots_per_inch) {
+  return (twips * dots_per_inch + kTwipsPerInch / 2) / kTwipsPerInch;
+}
 
 struct TwipRect {
   int left, top, width, height;
@@ -23,6 +28,7 @@ struct TwipRect {
 
 struct PixelPoint {
   int x, y;
+  friend constexpr bool operator==(const PixelPoint&, const PixelPoint&) = default;
 };
 
 struct PixelRect {
@@ -35,8 +41,13 @@ struct PixelRect {
   friend constexpr bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
-constexpr PixelRect PixelsOf(const TwipRect& r) {
-  return {PixelsOfTwips(r.left), PixelsOfTwips(r.top), PixelsOfTwips(r.width), PixelsOfTwips(r.height)};
+// A rectangle's edges each to the nearest pixel, so that what ends on one
+// line in the design ends on one column on every screen.
+constexpr PixelRect PixelsOf(const TwipRect& r, int dots_per_inch) {
+  const int left = PixelsOfTwips(r.left, dots_per_inch);
+  const int top = PixelsOfTwips(r.top, dots_per_inch);
+  return {left, top, PixelsOfTwips(r.left + r.width, dots_per_inch) - left,
+          PixelsOfTwips(r.top + r.height, dots_per_inch) - top};
 }
 
 struct Rgb {

@@ -1,8 +1,12 @@
-// Where the window's labels lie. A label is drawn flat on the skin, as large
-// as its one-line caption in its font, with its top-left corner where the
-// window's design puts it. Only the toolkit can measure a caption, so it
-// gives the layout each caption's size whenever a label's font changes; the
-// mouse routing, the painting and the tooltips all read the bounds from here.
+// Where the window's parts lie on the screen, in pixels: the design's twips
+// converted at the screen's dots per inch, read once when the window starts.
+// The mouse routing, the painting, the boxes and the tooltips all read their
+// places from here.
+//
+// A label is drawn flat on the skin, as large as its one-line caption in its
+// font, with its top-left corner where the design puts it. Only the toolkit
+// can measure a caption, so it gives the layout each caption's size whenever
+// a label's font changes.
 //
 // A caption longer than the room before its box ("Ombrik码" before Text2)
 // runs on into the box: the box keeps its text clear of it with a left
@@ -15,8 +19,36 @@
 
 namespace tavrel::window {
 
-class LabelLayout {
+struct PixelSize {
+  int width, height;
+  friend constexpr bool operator==(const PixelSize&, const PixelSize&) = default;
+};
+
+class WindowLayout {
  public:
+  explicit WindowLayout(int dots_per_inch) : dots_per_inch_(dots_per_inch) {}
+
+  int DotsPerInch() const { return dots_per_inch_; }
+  // Whether the screen is the one the pictures were drawn for, so that they
+  // are drawn at their own size.
+  bool IsDesignScreen() const { return dots_per_inch_ == kDesignDotsPerInch; }
+
+  int Pixels(int twips) const { return PixelsOfTwips(twips, dots_per_inch_); }
+  PixelPoint Pixels(int x_twips, int y_twips) const { return {Pixels(x_twips), Pixels(y_twips)}; }
+  PixelRect Pixels(const TwipRect& r) const { return PixelsOf(r, dots_per_inch_); }
+
+  // The window as Form_Load sizes it, which its skin covers, and as it was
+  // designed, before that.
+  PixelSize LoadedWindow() const { return {Pixels(kWindow.loaded_width), Pixels(kWindow.loaded_height)}; }
+  PixelSize DesignedWindow() const {
+    return {Pixels(kWindow.design_client_width), Pixels(kWindow.design_client_height)};
+  }
+  // Where the window is first shown, on the screen.
+  PixelPoint FirstPosition() const { return Pixels(kWindow.left, kWindow.top); }
+
+  PixelRect PlaceOf(Box box) const { return Pixels(DesignOf(box).place); }
+  PixelRect PlaceOf(Image image) const { return Pixels(kImages[IndexOf(image)].place); }
+
   // The caption's size in pixels, in the label's font.
   void SetCaptionSize(Label label, int width, int height);
 
@@ -32,6 +64,7 @@ class LabelLayout {
   int LeftMarginOf(Box box) const;
 
  private:
+  int dots_per_inch_;
   std::array<PixelRect, kLabelCount> bounds_{};
 };
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "tavrel/window/form_abc.h"
-#include "tavrel/window/label_layout.h"
 #include "tavrel/window/mouse_routing.h"
+#include "tavrel/window/window_layout.h"
 #include "tests/window/recording_form.h"
 
 namespace tavrel::window {
@@ -75,8 +75,8 @@ struct LookCase {
 class Routed : public ::testing::Test {
  protected:
   Routed() {
-    labels.SetCaptionSize(Label::Label1, 48, 12);
-    labels.SetCaptionSize(Label::Label4, 84, 12);
+    layout.SetCaptionSize(Label::Label1, 48, 12);
+    layout.SetCaptionSize(Label::Label4, 84, 12);
   }
 
   void Run(const std::vector<Event>& events) {
@@ -99,8 +99,8 @@ class Routed : public ::testing::Test {
   }
 
   RecordingForm form;
-  LabelLayout labels;
-  MouseRouter router{form, labels};
+  WindowLayout layout{kDesignDotsPerInch};
+  MouseRouter router{form, layout};
 };
 
 using enum Image;
@@ -240,6 +240,40 @@ TEST_F(Routed, PointersShowTheHandOverImagesAndTheLinkHandOverTheLink) {
   EXPECT_EQ(router.PointerAt(kOnLabel1), Pointer::Default);
   EXPECT_EQ(router.PointerAt(kOnBackground), Pointer::Default);
   EXPECT_EQ(router.PointerAt(kOnLine1), Pointer::Default);
+}
+
+
+// On a finer screen the buttons, the link and the background are where the
+// window draws them: the routing reads the same converted places.
+TEST(RoutedAtAnyDpi, ButtonsLinkAndBackgroundFollowTheScreen) {
+  for (const int dpi : {96, 120, 144, 192}) {
+    SCOPED_TRACE(std::to_string(dpi) + " dpi");
+    RecordingForm form;
+    WindowLayout layout(dpi);
+    layout.SetCaptionSize(Label::Label4, 84 * dpi / 96, 12 * dpi / 96);
+    MouseRouter router(form, layout);
+    const auto centre = [](const PixelRect& r) { return PixelPoint{r.left + r.width / 2, r.top + r.height / 2}; };
+    const PixelRect close = layout.PlaceOf(Image1);
+    const PixelRect minimize = layout.PlaceOf(Image4);
+    const PixelRect link = layout.Bounds(Label::Label4);
+
+    EXPECT_EQ(router.TargetAt(centre(close)), TargetOf(Image1));
+    EXPECT_EQ(router.TargetAt({close.Right() - 1, close.Bottom() - 1}), TargetOf(Image1));
+    EXPECT_EQ(router.TargetAt({close.Right(), close.top}), kBackground);
+    EXPECT_EQ(router.TargetAt({close.left, close.Bottom()}), kBackground);
+    EXPECT_EQ(router.TargetAt({minimize.left - 1, minimize.top}), kBackground);
+    EXPECT_EQ(router.TargetAt(centre(link)), TargetOf(Label::Label4));
+
+    // The close button, from its hover look, by its converted place.
+    router.Move(centre(close));
+    router.Press(MouseButton::Left, centre(close));
+    router.Release(MouseButton::Left, centre(close));
+    router.Press(MouseButton::Left, {close.left, close.Bottom() + 2});
+    router.Release(MouseButton::Left, {close.left, close.Bottom() + 2});
+    router.Press(MouseButton::Left, centre(link));
+    router.Release(MouseButton::Left, centre(link));
+    EXPECT_EQ(form.Actions(), (Calls{"Unload", "SystemMove", "OpenHomePage"}));
+  }
 }
 
 }  // namespace

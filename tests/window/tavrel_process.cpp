@@ -10,12 +10,6 @@
 namespace tavrel::window::testing {
 namespace {
 
-// A Linux path as Wine shows it to Windows programs.
-std::string DosPath(std::string unix_path) {
-  std::replace(unix_path.begin(), unix_path.end(), '/', '\\');
-  return "Z:" + unix_path;
-}
-
 struct FoundWindows {
   DWORD process;
   std::vector<HWND> windows;
@@ -37,6 +31,11 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
 }
 
 }  // namespace
+
+std::string DosPath(std::string unix_path) {
+  std::replace(unix_path.begin(), unix_path.end(), '/', '\\');
+  return "Z:" + unix_path;
+}
 
 void RunUnix(const std::string& command) {
   static std::atomic<int> counter{0};

@@ -13,6 +13,9 @@
 
 namespace tavrel::window::testing {
 
+// A Linux path as Wine shows it to Windows programs.
+std::string DosPath(std::string unix_path);
+
 // Runs a Linux command line (through /bin/sh) on the display of the test and
 // waits until it has finished.
 void RunUnix(const std::string& command);

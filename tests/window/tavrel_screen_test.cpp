@@ -1,0 +1,170 @@
+// Tavrel on a screen finer than 96 dots per inch, under Wine with the DPI set
+// in a prefix of its own: the window, its boxes and its fonts grow together,
+// the real mouse drags it by the background and closes it by the close button
+// where they are drawn, and the program tells Windows that it scales itself.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "lookup/cp936/fixed_cp936.h"
+#include "tavrel/win32/abc_window.h"
+#include "tavrel/win32/system_code_page.h"
+#include "tavrel/win32/tray_shell.h"
+#include "tests/support/lookup_fakes.h"
+#include "tests/window/tavrel_process.h"
+
+namespace tavrel::window::testing {
+namespace {
+
+// The screen the test was registered for.
+int ExpectedDpi() {
+  const char* dpi = std::getenv("TAVREL_TEST_DPI");
+  return dpi != nullptr ? std::atoi(dpi) : 0;
+}
+
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+// A design point at 96 dots per inch, on this screen.
+POINT Scaled(POINT at_96, int dpi) { return {MulDiv(at_96.x, dpi, 96), MulDiv(at_96.y, dpi, 96)}; }
+
+RECT ClientRectOf(HWND child, HWND parent) {
+  RECT r{};
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+struct Screen {
+  int dpi;
+  SIZE window;
+  RECT text1;  // client pixels: left, top, right, bottom
+  RECT close;  // the close button
+};
+
+constexpr Screen kScreens[] = {
+    {120, {375, 279}, {125, 78, 319, 103}, {342, 11, 367, 36}},
+    {144, {450, 335}, {150, 94, 383, 124}, {410, 13, 440, 43}},
+};
+
+const Screen* ThisScreen() {
+  for (const Screen& screen : kScreens)
+    if (screen.dpi == ExpectedDpi()) return &screen;
+  return nullptr;
+}
+
+TEST(TavrelScreen, TheSystemTellsTheDpiOfThePrefix) {
+  ASSERT_NE(ThisScreen(), nullptr) << "TAVREL_TEST_DPI names no screen of this test";
+  EXPECT_EQ(ScreenDpi(), ExpectedDpi());
+}
+
+TEST(TavrelScreen, TheProgramSaysThatItScalesItself) {
+  HMODULE program = LoadLibraryExA(DosPath(TAVREL_EXE).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(program, nullptr);
+  HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // the manifest
+  ASSERT_NE(found, nullptr);
+  const auto* bytes = static_cast<const char*>(LockResource(LoadResource(program, found)));
+  const std::string manifest(bytes, SizeofResource(program, found));
+  FreeLibrary(program);
+  EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos) << manifest;
+  EXPECT_NE(manifest.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), std::string::npos) << "Windows 10 and 11";
+  EXPECT_NE(manifest.find("{e2011457-1546-43c5-a5fe-008deee3d3f0}"), std::string::npos) << "Windows Vista";
+  EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos) << "the look of the controls stays";
+}
+
+TEST(TavrelScreen, TheWindowAndItsBoxesGrowAndTheRealMouseFindsThem) {
+  const Screen* screen = ThisScreen();
+  ASSERT_NE(screen, nullptr);
+  const int dpi = screen->dpi;
+  TavrelProcess tavrel;
+  ASSERT_NE(tavrel.Window(), nullptr);
+  HWND window = tavrel.Window();
+
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  EXPECT_EQ(frame.right - frame.left, screen->window.cx);
+  EXPECT_EQ(frame.bottom - frame.top, screen->window.cy);
+  const RECT text1 = ClientRectOf(tavrel.Box(1), window);
+  EXPECT_EQ(text1.left, screen->text1.left);
+  EXPECT_EQ(text1.top, screen->text1.top);
+  EXPECT_EQ(text1.right, screen->text1.right);
+  EXPECT_EQ(text1.bottom, screen->text1.bottom);
+
+  // The lookup and the boxes as at any DPI; a picture for people to look at.
+  tavrel.SetText1(L"中行ab好");
+  EXPECT_EQ(tavrel.Text(2), L"oi rj abnt");
+  EXPECT_EQ(tavrel.Text(3), L"zhong hang(heng xing) ab hao");
+  tavrel.MoveMouseTo(-20, -20);
+  Sleep(300);
+  {
+    const POINT origin = tavrel.Origin();
+    RunUnix("import -window root -crop " + std::to_string(screen->window.cx) + "x" +
+            std::to_string(screen->window.cy) + "+" + std::to_string(origin.x) + "+" + std::to_string(origin.y) +
+            " +repage " + TAVREL_SCREENSHOT_DIR + "/tavrel-" + std::to_string(dpi) + "dpi.png");
+  }
+
+  // A real drag by the background.
+  const POINT on_background = Scaled({150, 36}, dpi);
+  const POINT before = tavrel.Origin();
+  tavrel.MoveMouseTo(on_background.x, on_background.y);
+  tavrel.PressMouse(1);
+  MoveMouseOnScreen(before.x + on_background.x + 20, before.y + on_background.y + 10);
+  MoveMouseOnScreen(before.x + on_background.x + 40, before.y + on_background.y + 25);
+  tavrel.ReleaseMouse(1);
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        const POINT after = tavrel.Origin();
+        return after.x - before.x == 40 && after.y - before.y == 25;
+      },
+      3000))
+      << "moved by " << tavrel.Origin().x - before.x << ", " << tavrel.Origin().y - before.y;
+
+  // A real click on the close button where it is drawn on this screen: its
+  // lower right corner, which a 96-dpi place of it would not reach.
+  const POINT on_close{screen->close.right - 3, screen->close.bottom - 3};
+  tavrel.MoveMouseTo(on_background.x, on_background.y);
+  tavrel.MoveMouseTo(on_close.x, on_close.y);
+  EXPECT_FALSE(tavrel.HasEnded());
+  tavrel.ClickAt(on_close.x, on_close.y);
+  EXPECT_TRUE(tavrel.HasEnded(5000)) << "the close button ends the program";
+}
+
+// The window in this process, where its fonts can be read.
+TEST(TavrelScreen, EachBoxsFontFitsItsBox) {
+  ASSERT_NE(ThisScreen(), nullptr);
+  FixedCp936 code_page;
+  tavrel::testing::RecordingPresenter no_code;
+  const LookupServices services{code_page, tavrel::testing::kSmallReadingChain, tavrel::testing::kSmallCodeChain,
+                                no_code};
+  win32::TrayShellWin32 tray_shell;
+  const win32::SystemAnsiCodePage tray_text;
+  tray::FormR form_r(tray_shell, tray_text, reinterpret_cast<tray::Handle>(&win32::TrayWindowProc));
+  win32::AbcWindow abc(GetModuleHandleW(nullptr), services, form_r);
+  abc.Create();
+  abc.Load();
+
+  HDC dc = GetDC(abc.Handle());
+  for (int number = 1; number <= 3; ++number) {
+    HWND box = GetDlgItem(abc.Handle(), 100 + number);
+    RECT client{};
+    GetClientRect(box, &client);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    EXPECT_EQ(client.bottom, MulDiv(20, ExpectedDpi(), 96)) << "Text" << number;
+    EXPECT_LE(metrics.tmHeight, client.bottom) << "Text" << number << ": 12 points in a box of 300 twips";
+    EXPECT_GT(metrics.tmHeight, client.bottom / 2) << "Text" << number << ": the font grew with the screen";
+  }
+  ReleaseDC(abc.Handle(), dc);
+}
+
+}  // namespace
+}  // namespace tavrel::window::testing
