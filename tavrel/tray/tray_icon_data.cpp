@@ -13,15 +13,6 @@ std::uint64_t GetInteger(const AnsiRecord& record, std::size_t offset, std::size
   return value;
 }
 
-// The bytes of one character in the code page: one, or the lead and the
-// trail byte of a double-byte character.
-std::string CharacterBytes(const AnsiCodePage& code_page, char16_t character) {
-  const std::int16_t value = code_page.AnsiValue(character);
-  const auto code = static_cast<std::uint16_t>(value);
-  if (IsDoubleByte(value)) return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-  return std::string(1, static_cast<char>(code));
-}
-
 }  // namespace
 
 std::u16string TipField(std::u16string_view tip) {
@@ -46,13 +37,17 @@ AnsiRecord ToAnsiRecord(const TrayIconData& data, const SystemCodePageText& code
   const std::size_t end = layout.tip + kTipLength;
   std::size_t last_boundary_before_end = at;  // where a cut tip gets its NUL
   bool ended = false;
-  for (const char16_t character : data.szTip) {
+  const std::u16string_view tip = data.szTip;
+  for (std::size_t i = 0; i < tip.size();) {
     // Each character in turn, so that a cut never splits one.
-    const std::string bytes = CharacterBytes(code_page, character);
+    const std::size_t length = CharacterLength(tip, i);
+    const std::u16string_view character = tip.substr(i, length);
+    i += length;
+    const std::string bytes = code_page.ToBytes(character);
     if (at + bytes.size() > end) break;
     if (at + bytes.size() < end) last_boundary_before_end = at + bytes.size();
     for (const char byte : bytes) record.at(at++) = static_cast<std::uint8_t>(byte);
-    if (character == u'\0') ended = true;
+    if (character.size() == 1 && character[0] == u'\0') ended = true;
   }
   if (!ended) {
     // A tip that fills all 64 bytes would have no NUL: cut it between two

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "lookup/ansi_code_page.h"
+#include "lookup/code_page_text.h"
 
 namespace tavrel::tray {
 
@@ -50,26 +50,21 @@ struct TrayIconData {
 // The record's bytes as the shell takes them; as long as its layout's size.
 using AnsiRecord = std::vector<std::uint8_t>;
 
-// Text in the system code page, and back: the code page as the lookup sees
-// it, the value of each character, which gives its bytes, and text made from
-// bytes.
-class SystemCodePageText : public AnsiCodePage {
- public:
-  virtual std::u16string FromBytes(std::string_view bytes) const = 0;
-};
-
 // The tip field as SetTrayTip writes it: the tip, one NUL, then spaces to 64
 // characters; a longer tip is cut.
 std::u16string TipField(std::u16string_view tip);
 
 // The record in the shell's ANSI layout: the integers at their offsets, then
 // the tip field in the system code page, 64 bytes: the tip, its NUL, spaces.
-// A tip too long for its NUL is cut between two characters, so that the NUL
-// always ends it inside the field.
+// The field is converted a character at a time (a surrogate pair is one
+// character; one character takes one to four bytes) as far as it fits; a tip
+// too long for its NUL is cut between two characters, so that the NUL always
+// ends it inside the field.
 AnsiRecord ToAnsiRecord(const TrayIconData& data, const SystemCodePageText& code_page,
                         const AnsiRecordLayout& layout);
 
-// Reads a layout back into the record, as after each call of the shell.
+// Reads a layout back into the record, as after each call of the shell: the
+// tip's 64 bytes converted back as the code page converts them.
 void ReadBack(TrayIconData& data, const AnsiRecord& record, const SystemCodePageText& code_page,
               const AnsiRecordLayout& layout);
 

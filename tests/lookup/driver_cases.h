@@ -1,5 +1,6 @@
 // The driver's cases. The small stand-in tables hold rows of the real ones, so
-// every case gives the same lines with either.
+// every case gives the same lines with either, under code page 936 and under
+// UTF-8 alike.
 #pragma once
 
 #include <ostream>
@@ -45,8 +46,15 @@ inline std::vector<DriverCase> DriverCases() {
       {"messages_come_in_input_order", u"，中ａ", u"oi", u"， zhong ａ", {no_code_comma, u"无法给 ａ 编码"}},
       {"tab_is_plain_and_never_trimmed", u"\t中\t好\t", u"\toi \tnt \t", u"\t zhong \t hao \t", {}},
       {"full_width_letter_is_looked_up", u"ａ", u"", u"ａ", {u"无法给 ａ 编码"}},
+      {"latin_letter_beyond_ascii_is_looked_up", u"aé", u"a", u"a é", {u"无法给 é 编码"}},
+      // The halves of a pair, and lone halves, are "?" on every code page.
       {"surrogate_pair_passes_through", u"中\U00020000好", u"oi \U00020000nt",
        u"zhong \U00020000 hao", {}},
+      {"surrogate_pairs_among_plain_text", u" \U0001F600a\U00020000 ", u"\U0001F600a\U00020000",
+       u"\U0001F600a\U00020000", {}},
+      {"lone_surrogate_halves_pass_through", std::u16string{u'中', char16_t{0xDC00}, u'好', char16_t{0xD840}},
+       std::u16string{u'o', u'i', u' ', char16_t{0xDC00}, u'n', u't', u' ', char16_t{0xD840}},
+       std::u16string(u"zhong ") + char16_t{0xDC00} + u" hao " + char16_t{0xD840}, {}},
       // One input typed a character at a time: each prefix gives the lines
       // the walk has built so far, trimmed.
       {"typed_1", u"中", u"oi", u"zhong", {}},

@@ -10,6 +10,7 @@
 #include "tables/codes/code_table.h"
 #include "tables/pinyin/reading_table.h"
 #include "tests/lookup/driver_cases.h"
+#include "tests/support/code_pages.h"
 #include "tests/support/lookup_fakes.h"
 
 namespace tavrel::testing {
@@ -40,23 +41,47 @@ std::vector<std::string> Utf8Lines(const std::vector<std::u16string>& texts) {
   return lines;
 }
 
-class DriverCaseTest : public ::testing::TestWithParam<std::tuple<TablePair, DriverCase>> {};
+// The system code pages that Chinese text is looked up under: GBK, where a
+// Chinese character takes two bytes, and UTF-8, where it takes three. Both
+// give every case the same lines.
+struct SystemCodePage {
+  const char* name;
+  const AnsiCodePage& (*code_page)();
+};
+
+void PrintTo(const SystemCodePage& page, std::ostream* out) { *out << page.name; }
+
+const AnsiCodePage& Gbk() {
+  static const FixedCp936 gbk;
+  return gbk;
+}
+
+const AnsiCodePage& Utf8Page() {
+  static const Utf8CodePage utf8;
+  return utf8;
+}
+
+const SystemCodePage kCodePages[] = {{"Cp936", Gbk}, {"Utf8", Utf8Page}};
+
+class DriverCaseTest : public ::testing::TestWithParam<std::tuple<SystemCodePage, TablePair, DriverCase>> {};
 
 TEST_P(DriverCaseTest, BuildsBothLinesAndRaisesTheNoCodeMessages) {
-  const auto& [tables, c] = GetParam();
-  const FixedCp936 gbk;
+  const auto& [page, tables, c] = GetParam();
   RecordingPresenter presenter;
-  const LookupLines lines = BuildLookupLines(c.input, {gbk, tables.readings(), tables.codes(), presenter});
+  const LookupLines lines =
+      BuildLookupLines(c.input, {page.code_page(), tables.readings(), tables.codes(), presenter});
 
   EXPECT_EQ(Utf8(lines.code_line), Utf8(c.code_line));
   EXPECT_EQ(Utf8(lines.reading_line), Utf8(c.reading_line));
   EXPECT_EQ(Utf8Lines(presenter.texts), Utf8Lines(c.no_code_messages));
 }
 
-INSTANTIATE_TEST_SUITE_P(TablePairs, DriverCaseTest,
-                         ::testing::Combine(::testing::ValuesIn(kTablePairs), ::testing::ValuesIn(DriverCases())),
+INSTANTIATE_TEST_SUITE_P(CodePagesAndTablePairs, DriverCaseTest,
+                         ::testing::Combine(::testing::ValuesIn(kCodePages), ::testing::ValuesIn(kTablePairs),
+                                            ::testing::ValuesIn(DriverCases())),
                          [](const auto& info) {
-                           return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
+                           return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name +
+                                  "_" + std::get<2>(info.param).name;
                          });
 
 // The boxes of a window, recording what the driver does with them.

@@ -1,5 +1,5 @@
-// Stand-ins for what the driver needs from around it: small tables, code
-// pages and presenters of the no-code message.
+// Stand-ins for what the driver needs from around it: small tables and
+// presenters of the no-code message (code pages: tests/support/code_pages.h).
 #pragma once
 
 #include <array>
@@ -7,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "lookup/ansi_code_page.h"
 #include "lookup/lookup_chain.h"
 #include "lookup/no_code_message.h"
 #include "tests/support/small_table.h"
@@ -24,15 +23,6 @@ class RecordingPresenter final : public NoCodePresenter {
 class SilentPresenter final : public NoCodePresenter {
  public:
   void ShowNoCode(const CharacterKey&) override {}
-};
-
-// A Western system code page: every code unit above 127 that is not Latin-1
-// converts to "?".
-class WesternCodePage final : public AnsiCodePage {
- public:
-  std::int16_t AnsiValue(char16_t unit) const override {
-    return unit <= 0xFF ? static_cast<std::int16_t>(unit) : std::int16_t{'?'};
-  }
 };
 
 // A few rows of the real tables, enough for the driver's cases, each table in

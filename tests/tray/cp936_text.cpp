@@ -1,6 +1,15 @@
 #include "tests/tray/cp936_text.h"
 
+#include "tests/support/code_pages.h"
+
 namespace tavrel::testing {
+namespace {
+
+// A value of code page 936 beyond one byte is a double-byte code: every lead
+// byte is 0x81 or more.
+bool IsDoubleByte(std::int16_t value) { return value < 0 || value > 0xFF; }
+
+}  // namespace
 
 Cp936Text::Cp936Text() {
   // Best-fit mappings give some codes more than one character (U+3197 also
@@ -16,7 +25,20 @@ Cp936Text::Cp936Text() {
   }
 }
 
-std::u16string Cp936Text::FromBytes(std::string_view bytes) const {
+std::size_t Cp936Text::ConvertToBytes(std::u16string_view text, std::span<char> out) const {
+  // Unit by unit, as Windows converts code page 936: the halves of a pair
+  // become a "?" each.
+  std::string bytes;
+  for (const char16_t unit : text) {
+    const std::int16_t value = code_page_.AnsiValue(unit);
+    const auto code = static_cast<std::uint16_t>(value);
+    if (IsDoubleByte(value)) bytes += static_cast<char>(code >> 8);
+    bytes += static_cast<char>(code & 0xFF);
+  }
+  return CopyConverted<char>(bytes, out);
+}
+
+std::size_t Cp936Text::ConvertFromBytes(std::string_view bytes, std::span<char16_t> out) const {
   std::u16string text;
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     const auto lead = static_cast<unsigned char>(bytes[i]);
@@ -31,7 +53,7 @@ std::u16string Cp936Text::FromBytes(std::string_view bytes) const {
     }
     text += lead == 0x80 ? u'\u20AC' : lead == 0xFF ? u'\uF8F5' : static_cast<char16_t>(lead);
   }
-  return text;
+  return CopyConverted<char16_t>(text, out);
 }
 
 }  // namespace tavrel::testing

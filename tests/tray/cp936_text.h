@@ -1,21 +1,23 @@
-// Text in code page 936 for the native tests, from the fixed classification.
+// Text in code page 936 for the native tests, from the fixed classification:
+// its two conversions, under the core's rules as the system's are.
 #pragma once
 
 #include <map>
 #include <string>
 
+#include "lookup/code_page_text.h"
 #include "lookup/cp936/fixed_cp936.h"
-#include "tavrel/tray/tray_icon_data.h"
 
 namespace tavrel::testing {
 
-class Cp936Text final : public tray::SystemCodePageText {
+class Cp936Text final : public ConvertingCodePage {
  public:
   Cp936Text();
-  std::int16_t AnsiValue(char16_t unit) const override { return code_page_.AnsiValue(unit); }
-  std::u16string FromBytes(std::string_view bytes) const override;
 
  private:
+  std::size_t ConvertToBytes(std::u16string_view text, std::span<char> out) const override;
+  std::size_t ConvertFromBytes(std::string_view bytes, std::span<char16_t> out) const override;
+
   FixedCp936 code_page_;
   std::map<std::uint16_t, char16_t> characters_;  // double-byte code to character
 };

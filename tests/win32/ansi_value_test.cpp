@@ -35,5 +35,12 @@ TEST(SystemAnsiCodePage, GivesTheSignedValues) {
   EXPECT_EQ(system.AnsiValue(0xD800), '?');
 }
 
+TEST(SystemAnsiCodePage, ConvertsTextACharacterAtATimeAndBack) {
+  const SystemAnsiCodePage system;
+  EXPECT_EQ(system.ToBytes(u"a中"), "a\xD6\xD0");
+  EXPECT_EQ(system.ToBytes(std::u16string{u'a', char16_t{0xDC00}}), "a?");
+  EXPECT_EQ(system.FromBytes("a\xD6\xD0"), u"a中");
+}
+
 }  // namespace
 }  // namespace tavrel::win32

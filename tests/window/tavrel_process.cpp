@@ -159,6 +159,30 @@ std::vector<HWND> TavrelProcess::MessageBoxes() const {
   return found.windows;
 }
 
+std::vector<std::wstring> SetText1ClosingMessages(TavrelProcess& tavrel, const std::wstring& text) {
+  std::thread setter([&] { tavrel.SetText1(text); });
+  std::vector<std::wstring> texts;
+  HWND last = nullptr;
+  for (;;) {
+    HWND box = nullptr;
+    const bool shown = WaitUntil(
+        [&] {
+          const std::vector<HWND> boxes = tavrel.MessageBoxes();
+          if (boxes.empty() || boxes.front() == last) return false;
+          box = boxes.front();
+          return true;
+        },
+        1500);
+    if (!shown) break;
+    texts.push_back(ReadMessageBox(box).text);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    last = box;
+    WaitUntil([&] { return !IsWindow(box); }, 3000);
+  }
+  setter.join();
+  return texts;
+}
+
 std::wstring TavrelProcess::ShownTooltip() const {
   FoundWindows found{process_.dwProcessId, {}, L"tooltips_class32", nullptr};
   EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&found));

@@ -68,6 +68,10 @@ class TavrelProcess {
 using win32_testing::ReadMessageBox;
 using win32_testing::SeenMessageBox;
 
+// Sets Text1 from another thread, since the change waits inside its message
+// boxes; closes every no-code box that comes, and returns their texts.
+std::vector<std::wstring> SetText1ClosingMessages(TavrelProcess& tavrel, const std::wstring& text);
+
 // Clipboard helpers of the test process itself.
 void PutOnClipboard(const std::wstring& unicode, UINT extra_format = 0);
 bool ReadUnicodeClipboard(std::wstring& text);

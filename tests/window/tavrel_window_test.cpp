@@ -34,32 +34,6 @@ bool Responds(HWND window) {
   return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 3000, &result) != 0;
 }
 
-// Sets Text1 from another thread, since the change waits inside its message
-// boxes; closes every no-code box that comes, and returns their texts.
-std::vector<std::wstring> SetText1ClosingMessages(TavrelProcess& tavrel, const std::wstring& text) {
-  std::thread setter([&] { tavrel.SetText1(text); });
-  std::vector<std::wstring> texts;
-  HWND last = nullptr;
-  for (;;) {
-    HWND box = nullptr;
-    const bool shown = WaitUntil(
-        [&] {
-          const std::vector<HWND> boxes = tavrel.MessageBoxes();
-          if (boxes.empty() || boxes.front() == last) return false;
-          box = boxes.front();
-          return true;
-        },
-        1500);
-    if (!shown) break;
-    texts.push_back(ReadMessageBox(box).text);
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    last = box;
-    WaitUntil([&] { return !IsWindow(box); }, 3000);
-  }
-  setter.join();
-  return texts;
-}
-
 TEST(TavrelWindow, IsTheBorderlessDesignedWindowAndLooksUpEveryChange) {
   TavrelProcess tavrel;
   ASSERT_NE(tavrel.Window(), nullptr);
