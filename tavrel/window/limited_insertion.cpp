@@ -1,0 +1,31 @@
+#include "tavrel/window/limited_insertion.h"
+
+#include <algorithm>
+
+namespace tavrel::window {
+namespace {
+
+constexpr bool IsHighHalf(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+constexpr bool IsLowHalf(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+}  // namespace
+
+int RoomLeft(int limit, int text_length, int selection_length) {
+  return std::max(0, limit - (text_length - selection_length));
+}
+
+std::size_t UnitsThatFit(std::u16string_view insertion, int room) {
+  const auto fit = static_cast<std::size_t>(std::max(0, room));
+  if (insertion.size() <= fit) return insertion.size();
+  if (fit > 0 && IsHighHalf(insertion[fit - 1]) && IsLowHalf(insertion[fit])) return fit - 1;
+  return fit;
+}
+
+bool TypedUnitLeavesHalf(char16_t unit, char16_t before_caret, int room) {
+  if (room <= 0) return false;
+  if (IsHighHalf(unit)) return room == 1;
+  if (IsLowHalf(unit)) return !IsHighHalf(before_caret);
+  return false;
+}
+
+}  // namespace tavrel::window
