@@ -9,19 +9,9 @@
 #include <string_view>
 
 #include "lookup/ansi_code_page.h"
+#include "lookup/surrogates.h"
 
 namespace tavrel {
-
-constexpr bool IsSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDFFF; }
-constexpr bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-constexpr bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
-// How many code units the character at `at` takes: two for a surrogate pair
-// (a high half followed by a low half), one for any other unit, a lone half
-// included.
-constexpr std::size_t CharacterLength(std::u16string_view text, std::size_t at) {
-  return at + 1 < text.size() && IsHighSurrogate(text[at]) && IsLowSurrogate(text[at + 1]) ? 2 : 1;
-}
 
 // Text in the system code page, and back: the code page as the lookup sees it
 // (AnsiCodePage), the bytes of characters, and the text that bytes stand for.

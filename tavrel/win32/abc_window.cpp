@@ -12,6 +12,7 @@
 #include "tavrel/win32/system_move.h"
 #include "tavrel/win32/tray_shell.h"
 #include "tavrel/win32/url_mail.h"
+#include "tavrel/win32/whole_character_box.h"
 #include "tavrel/window/form_abc.h"
 #include "windows/wide_text.h"
 
@@ -548,7 +549,12 @@ LRESULT CALLBACK AbcWindow::BoxProcedure(HWND box, UINT message, WPARAM wparam, 
 LRESULT AbcWindow::OnBoxMessage(int box, UINT message, WPARAM wparam, LPARAM lparam) {
   const HWND handle = boxes_[box];
   if (message == WM_LBUTTONDOWN) box_pressed_[box] = true;
-  const LRESULT result = CallWindowProcW(box_procedures_[box], handle, message, wparam, lparam);
+  // Text1 never holds half a character.
+  static_assert(window::kText1MaxLength > 1, "a limit one unit lower is still a limit");
+  const LRESULT result =
+      static_cast<Box>(box) == Box::Text1
+          ? CallKeepingCharactersWhole(box_procedures_[box], handle, message, wparam, lparam)
+          : CallWindowProcW(box_procedures_[box], handle, message, wparam, lparam);
   if (message == WM_PAINT) DrawLabelEndsOver(box);
   // A click is a left press in the box and its release; it copies the text
   // on every click, the one that only places the caret as well.

@@ -85,7 +85,8 @@ struct WindowDesign {
 inline constexpr WindowDesign kWindow{"Tavrel", 4575, 3450, 4500, 3350, 5730, 3975};
 
 // The three text boxes. Text2 and Text3 are read-only; Text1 takes at most
-// kText1MaxLength characters. All three are flat, borderless and centred.
+// kText1MaxLength UTF-16 units, and never half a character (limited_insertion.h).
+// All three are flat, borderless and centred.
 struct TextBoxDesign {
   std::string_view name;
   Box box;

@@ -1,9 +1,12 @@
 // The Win32 window abc in this process, under Wine: what Form_Load leaves
-// behind, the change handler on the real EDIT control, and the pictures,
-// icons and pointers the program carries.
+// behind, the change handler on the real EDIT control, Text1's limit with
+// characters of two units, and the pictures, icons and pointers the program
+// carries.
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
+#include <imm.h>
 
 #include <cstdint>
 #include <cstring>
@@ -16,11 +19,13 @@
 #include "tavrel/win32/resource_ids.h"
 #include "tavrel/win32/system_code_page.h"
 #include "tavrel/win32/tray_shell.h"
+#include "tests/support/half_characters.h"
 #include "tests/support/lookup_fakes.h"
 
 namespace tavrel::win32 {
 namespace {
 
+using tavrel::testing::HoldsHalfCharacter;
 using window::Box;
 
 LOGFONTW FontOf(HWND box) {
@@ -154,6 +159,172 @@ TEST_F(AbcWindowTest, MinimizedItIsHookedByTheTrayAndARestoreUnhooksIt) {
   // The boxes still work after the restore.
   SetWindowTextW(Box(1), L"中");
   EXPECT_EQ(abc.Text(Box::Text2), u"oi");
+}
+
+// ---- Text1's limit never cuts a character in half
+
+// Counts the changes of Text1 that reach the window, each one run of the lookup.
+WNDPROC unhooked_procedure = nullptr;
+int text1_changes = 0;
+
+LRESULT CALLBACK ChangeCountingHook(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_COMMAND && HIWORD(wparam) == EN_CHANGE && LOWORD(wparam) == 101) ++text1_changes;
+  return CallWindowProcA(unhooked_procedure, window, message, wparam, lparam);
+}
+
+void PutOnClipboard(const std::u16string& text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t));
+  std::memcpy(GlobalLock(block), text.c_str(), (text.size() + 1) * sizeof(char16_t));
+  GlobalUnlock(block);
+  SetClipboardData(CF_UNICODETEXT, block);
+  CloseClipboard();
+}
+
+// Shift+Insert, as the keyboard gives it to the box.
+void PressShiftInsert(HWND box) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = keys[VK_LSHIFT] = 0x80;
+  SetKeyboardState(keys);
+  SendMessageW(box, WM_KEYDOWN, VK_INSERT, 1);
+  keys[VK_SHIFT] = keys[VK_LSHIFT] = 0;
+  SetKeyboardState(keys);
+}
+
+class Text1LimitTest : public AbcWindowTest {
+ protected:
+  void SetUp() override {
+    abc.Load();
+    abc.ShowFirstTime(SW_SHOWNORMAL);
+    unhooked_procedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(abc.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ChangeCountingHook)));
+  }
+  void TearDown() override {
+    SetWindowLongPtrA(abc.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(unhooked_procedure));
+  }
+
+  // Text1 holds the text with the units from start to end selected; no change counted yet.
+  void Start(const std::u16string& text, int start, int end) {
+    SetWindowTextW(Box(1), reinterpret_cast<const wchar_t*>(text.c_str()));
+    SendMessageW(Box(1), EM_SETSEL, start, end);
+    text1_changes = 0;
+  }
+
+  void ExpectWholeCharactersEverywhere(const std::string& name) {
+    for (const window::Box box : {Box::Text1, Box::Text2, Box::Text3})
+      EXPECT_FALSE(HoldsHalfCharacter(abc.Text(box))) << name << ": Text" << static_cast<int>(box) + 1;
+    EXPECT_EQ(SendMessageW(Box(1), EM_GETLIMITTEXT, 0, 0), window::kText1MaxLength) << name;
+  }
+};
+
+const std::u16string kPair = u"\U00020000";
+const std::u16string k16(16, u'中');
+const std::u16string k17(17, u'中');
+
+TEST_F(Text1LimitTest, AnInsertionIsCutBeforeAPairItsLimitWouldSplitInOneChange) {
+  enum class Way { Paste, ShiftInsert, ReplaceSelection };
+  struct Case {
+    const char* name;
+    Way way;
+    std::u16string before;
+    int start, end;  // the selection
+    std::u16string inserted, after;
+  };
+  const Case cases[] = {
+      {"pasted over everything", Way::Paste, u"abc", 0, -1, k17 + kPair, k17},
+      {"pasted, 18 units that fit", Way::Paste, u"abc", 0, -1, k16 + kPair, k16 + kPair},
+      {"pasted into the last two units", Way::Paste, k16, 16, 16, u"a" + kPair, k16 + u"a"},
+      {"pasted into the last unit", Way::Paste, k17, 17, 17, kPair + u"a", k17},
+      {"pasted in the middle", Way::Paste, k16, 8, 8, u"a" + kPair, k16.substr(0, 8) + u"a" + k16.substr(8)},
+      {"pasted over a selection", Way::Paste, k17 + u"a", 10, 12, u"b" + kPair + u"c",
+       k17.substr(0, 10) + u"b" + k17.substr(12) + u"a"},
+      {"pasted, cut at the limit in plain text", Way::Paste, k16, 16, 16, u"abc", k16 + u"ab"},
+      {"pasted, ending at a line break", Way::Paste, k16, 16, 16, u"a\r\n" + kPair, k16 + u"a"},
+      {"pasted with Shift+Insert", Way::ShiftInsert, u"", 0, 0, k17 + kPair, k17},
+      {"pasted with Shift+Insert, fitting", Way::ShiftInsert, u"", 0, 0, k16 + kPair, k16 + kPair},
+      {"replacing the selection", Way::ReplaceSelection, u"abc", 0, -1, k17 + kPair, k17},
+      {"replacing the selection, fitting", Way::ReplaceSelection, k16, 16, 16, kPair, k16 + kPair},
+  };
+  for (const Case& c : cases) {
+    Start(c.before, c.start, c.end);
+    switch (c.way) {
+      case Way::Paste:
+        PutOnClipboard(c.inserted);
+        SendMessageW(Box(1), WM_PASTE, 0, 0);
+        break;
+      case Way::ShiftInsert:
+        PutOnClipboard(c.inserted);
+        PressShiftInsert(Box(1));
+        break;
+      case Way::ReplaceSelection:
+        SendMessageW(Box(1), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(c.inserted.c_str()));
+        break;
+    }
+    EXPECT_EQ(abc.Text(Box::Text1), c.after) << c.name;
+    EXPECT_EQ(text1_changes, 1) << c.name;
+    ExpectWholeCharactersEverywhere(c.name);
+  }
+}
+
+TEST_F(Text1LimitTest, ATypedCharacterBeyondTheBasicPlaneGoesInWholeOrNotAtAll) {
+  struct Case {
+    const char* name;
+    UINT message;
+    std::u16string before;
+    int start, end;
+    std::u16string typed, after;
+    int changes;
+  };
+  const std::u16string lone_low = u"\xDC00";
+  const Case cases[] = {
+      {"one unit of room", WM_CHAR, k17, 17, 17, kPair, k17, 0},
+      {"two units of room", WM_CHAR, k16, 16, 16, kPair, k16 + kPair, 2},
+      {"one unit of room and one selected", WM_CHAR, k17, 16, 17, kPair, k16 + kPair, 2},
+      {"a plain character in the last unit", WM_CHAR, k17, 17, 17, u"a", k17 + u"a", 1},
+      {"a low half alone", WM_CHAR, u"ab", 1, 1, lone_low, u"ab", 0},
+      {"a low half after a whole pair", WM_CHAR, kPair, 2, 2, lone_low, kPair, 0},
+      {"from an input method, one unit of room", WM_IME_CHAR, k17, 17, 17, kPair, k17, 0},
+      {"from an input method, two units of room", WM_IME_CHAR, k16, 16, 16, kPair, k16 + kPair, 2},
+  };
+  for (const Case& c : cases) {
+    Start(c.before, c.start, c.end);
+    for (char16_t unit : c.typed) SendMessageW(Box(1), c.message, unit, 1);
+    PumpMessages(50);
+    EXPECT_EQ(abc.Text(Box::Text1), c.after) << c.name;
+    EXPECT_EQ(text1_changes, c.changes) << c.name;
+    ExpectWholeCharactersEverywhere(c.name);
+  }
+}
+
+TEST_F(Text1LimitTest, AnInputMethodsCompositionAndResultAreCutBeforeAPair) {
+  HIMC context = ImmGetContext(Box(1));
+  ASSERT_NE(context, nullptr);
+  ImmSetOpenStatus(context, TRUE);
+  struct Case {
+    const char* name;
+    std::u16string before, composed, while_composing, after;
+  };
+  const Case cases[] = {
+      {"one unit of room", k17, kPair, k17, k17},
+      {"two units of room, a letter and a pair", k16, u"a" + kPair, k16 + u"a", k16 + u"a"},
+      {"room for all", u"", u"中" + kPair + u"好", u"中" + kPair + u"好", u"中" + kPair + u"好"},
+  };
+  for (const Case& c : cases) {
+    Start(c.before, static_cast<int>(c.before.size()), static_cast<int>(c.before.size()));
+    std::u16string composed = c.composed;
+    const auto bytes = static_cast<DWORD>(composed.size() * sizeof(char16_t));
+    ASSERT_TRUE(ImmSetCompositionStringW(context, SCS_SETSTR, composed.data(), bytes, nullptr, 0)) << c.name;
+    PumpMessages(50);
+    EXPECT_EQ(abc.Text(Box::Text1), c.while_composing) << c.name;
+    ExpectWholeCharactersEverywhere(c.name);
+    ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_COMPLETE, 0);
+    PumpMessages(50);
+    EXPECT_EQ(abc.Text(Box::Text1), c.after) << c.name;
+    ExpectWholeCharactersEverywhere(c.name);
+  }
+  ImmReleaseContext(Box(1), context);
 }
 
 // ---- what the program file carries

@@ -1,6 +1,6 @@
 // Tavrel.exe as a person sees it, under Wine with code page 936: its window,
-// its boxes and lookups, the no-code messages, the real mouse on the
-// background and the buttons, copy on click and the link.
+// its boxes and lookups, Text1's limit, the no-code messages, the real mouse
+// on the background and the buttons, copy on click and the link.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -9,10 +9,13 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/half_characters.h"
 #include "tests/window/tavrel_process.h"
 
 namespace tavrel::window::testing {
 namespace {
+
+using tavrel::testing::HoldsHalfCharacter;
 
 constexpr POINT kOnBackground{150, 36};
 constexpr POINT kOnLine1{150, 56};
@@ -106,6 +109,78 @@ TEST(TavrelWindow, IsTheBorderlessDesignedWindowAndLooksUpEveryChange) {
   EXPECT_TRUE(WaitUntil([&] { return tavrel.Text(2) == L"ab c"; })) << Ansi(tavrel.Text(2));
   RunUnix("xdotool key BackSpace BackSpace");
   EXPECT_TRUE(WaitUntil([&] { return tavrel.Text(3) == L"ab"; })) << Ansi(tavrel.Text(3));
+}
+
+TEST(TavrelWindow, Text1sLimitNeverCutsACharacterInHalf) {
+  TavrelProcess tavrel;
+  ASSERT_NE(tavrel.Window(), nullptr);
+  HWND text1 = tavrel.Box(1);
+  tavrel.ClickAt(180, 73);  // the keyboard's focus, for the keys below
+
+  const std::wstring pair = L"\U00020000";  // one character of two units
+  const std::wstring k16(16, L'中'), k17(17, L'中');
+  enum class Way { Paste, ControlV, ShiftInsert, ReplaceSelection, Typed };
+  struct Case {
+    const char* name;
+    Way way;
+    std::wstring before;
+    int start, end;  // the selection
+    std::wstring inserted, after;
+  };
+  const Case cases[] = {
+      {"pasted over everything", Way::Paste, L"ab", 0, -1, k17 + pair, k17},
+      {"pasted, 18 units that fit", Way::Paste, L"ab", 0, -1, k16 + pair, k16 + pair},
+      {"pasted with Ctrl+V", Way::ControlV, L"ab", 0, -1, k17 + pair, k17},
+      {"pasted with Shift+Insert", Way::ShiftInsert, L"ab", 0, -1, k17 + pair, k17},
+      {"replacing the selection", Way::ReplaceSelection, L"ab", 0, -1, k17 + pair, k17},
+      {"replacing the selection, fitting", Way::ReplaceSelection, k16, 16, 16, pair, k16 + pair},
+      {"typed into one unit of room", Way::Typed, k17, 17, 17, pair, k17},
+      {"typed into two units of room", Way::Typed, k16, 16, 16, pair, k16 + pair},
+  };
+  for (const Case& c : cases) {
+    // The lines the lookup gives for the text the box ends with.
+    tavrel.SetText1(c.after);
+    const std::wstring code_line = tavrel.Text(2), reading_line = tavrel.Text(3);
+
+    tavrel.SetText1(c.before);
+    SendMessageW(text1, EM_SETSEL, c.start, c.end);
+    switch (c.way) {
+      case Way::Paste:
+        PutOnClipboard(c.inserted);
+        SendMessageW(text1, WM_PASTE, 0, 0);
+        break;
+      case Way::ControlV:
+        PutOnClipboard(c.inserted);
+        RunUnix("xdotool key ctrl+v");
+        break;
+      case Way::ShiftInsert:
+        PutOnClipboard(c.inserted);
+        RunUnix("xdotool key shift+Insert");
+        break;
+      case Way::ReplaceSelection:
+        SendMessageW(text1, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(c.inserted.c_str()));
+        break;
+      case Way::Typed:
+        for (wchar_t unit : c.inserted) SendMessageW(text1, WM_CHAR, unit, 1);
+        break;
+    }
+    if (c.way == Way::ControlV || c.way == Way::ShiftInsert) {  // the keys come in their own time
+      EXPECT_TRUE(WaitUntil([&] { return tavrel.Text(1) != c.before; }, 3000)) << c.name;
+    }
+    EXPECT_EQ(tavrel.Text(1), c.after) << c.name;
+    EXPECT_EQ(tavrel.Text(2), code_line) << c.name;
+    EXPECT_EQ(tavrel.Text(3), reading_line) << c.name;
+    for (int box = 1; box <= 3; ++box)
+      EXPECT_FALSE(HoldsHalfCharacter(tavrel.Text(box))) << c.name << ": Text" << box;
+  }
+
+  // A click then copies whole characters only.
+  PutOnClipboard(k17 + pair);
+  SendMessageW(text1, EM_SETSEL, 0, -1);
+  SendMessageW(text1, WM_PASTE, 0, 0);
+  tavrel.ClickAt(180, 73);
+  std::wstring copied;
+  EXPECT_TRUE(WaitUntil([&] { return ReadUnicodeClipboard(copied) && copied == k17; }, 3000)) << Ansi(copied);
 }
 
 TEST(TavrelWindow, ShowsTheNoCodeMessagesOneAfterAnotherWhileTheBoxesKeepTheirLines) {
