@@ -1,6 +1,5 @@
 #include "tavrel/window/mouse_routing.h"
 
-#include <ranges>
 
 #include "tavrel/window/form_abc.h"
 
@@ -14,7 +13,9 @@ bool Is(MouseTarget target, Image image) { return target == TargetOf(image); }
 }  // namespace
 
 MouseTarget MouseRouter::TargetAt(PixelPoint point) const {
-  for (const DrawnItem& item : std::views::reverse(kDrawingOrder)) {
+  // From the top down: what is drawn last lies above.
+  for (auto it = kDrawingOrder.rbegin(); it != kDrawingOrder.rend(); ++it) {
+    const DrawnItem& item = *it;
     switch (item.kind) {
       case DrawnItem::Kind::Line:
         break;

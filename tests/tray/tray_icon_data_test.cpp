@@ -4,6 +4,7 @@
 
 #include "tavrel/tray/tray_icon_data.h"
 #include "tests/support/code_pages.h"
+#include "tests/support/repeated.h"
 #include "tests/support/utf8.h"
 #include "tests/tray/cp936_text.h"
 
@@ -81,19 +82,6 @@ TEST(TrayIconData, TheTwoLayoutsAreTheShellsVersion1Records) {
     EXPECT_EQ(layout.icon % layout.handle_size, 0u);
   }
   EXPECT_EQ(tray::kPlatformAnsiRecord.handle_size, sizeof(void*));
-}
-
-// The characters repeated, as one text.
-std::u16string Repeated(std::u16string_view text, int times) {
-  std::u16string repeated;
-  for (int i = 0; i < times; ++i) repeated += text;
-  return repeated;
-}
-
-std::string Repeated(std::string_view bytes, int times) {
-  std::string repeated;
-  for (int i = 0; i < times; ++i) repeated += bytes;
-  return repeated;
 }
 
 const std::string kNul(1, '\0');

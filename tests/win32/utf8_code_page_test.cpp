@@ -9,16 +9,21 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "tavrel/tray/form_r.h"
 #include "tavrel/win32/system_code_page.h"
 #include "tavrel/win32/tray_shell.h"
+#include "tests/support/repeated.h"
+#include "tests/support/window_waits.h"
 
 namespace tavrel::win32 {
 namespace {
+
+using tavrel::testing::Repeated;
+using win32_testing::WaitUntil;
+using win32_testing::WindowText;
 
 TEST(Utf8SystemCodePage, IsCodePage65001) { ASSERT_EQ(GetACP(), 65001u); }
 
@@ -122,18 +127,6 @@ std::string TipBytesOf(const tray::AnsiRecord& record) {
   return std::string(tip, tip + static_cast<std::ptrdiff_t>(tray::kTipLength));
 }
 
-std::u16string Repeated(std::u16string_view text, int times) {
-  std::u16string repeated;
-  for (int i = 0; i < times; ++i) repeated += text;
-  return repeated;
-}
-
-std::string Repeated(std::string_view bytes, int times) {
-  std::string repeated;
-  for (int i = 0; i < times; ++i) repeated += bytes;
-  return repeated;
-}
-
 std::string Spaces(std::size_t count) { return std::string(count, ' '); }
 
 const std::string kNul(1, '\0');
@@ -166,22 +159,6 @@ std::vector<TipCase> TipCases() {
 // each icon in the process that shows them.
 constexpr wchar_t kWineTrayClass[] = L"__winex11_standalone_tray";
 
-bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start > milliseconds) return false;
-    Sleep(20);
-  }
-  return true;
-}
-
-std::wstring TextOf(HWND window) {
-  wchar_t text[256] = {};
-  DWORD_PTR copied = 0;
-  SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 3000, &copied);
-  return text;
-}
-
 struct ShownTooltip {
   DWORD process;
   std::wstring text;
@@ -195,7 +172,7 @@ BOOL CALLBACK FindShownTooltip(HWND window, LPARAM param) {
   GetClassNameW(window, name, 64);
   if (process != found->process || !IsWindowVisible(window) || std::wstring(name) != L"tooltips_class32")
     return TRUE;
-  found->text = TextOf(window);
+  found->text = WindowText(window);
   return found->text.empty();
 }
 

@@ -10,8 +10,12 @@
 #include <vector>
 
 #include "tests/support/message_box_reader.h"
+#include "tests/support/window_waits.h"
 
 namespace tavrel::window::testing {
+
+using win32_testing::WaitUntil;
+using win32_testing::WindowText;
 
 // A Linux path as Wine shows it to Windows programs.
 std::string DosPath(std::string unix_path);
@@ -22,11 +26,6 @@ void RunUnix(const std::string& command);
 
 // The real mouse, at a point of the screen.
 void MoveMouseOnScreen(int x, int y);
-
-// Waits until the condition holds, up to the time given; returns whether it did.
-bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = 5000);
-
-std::wstring WindowText(HWND window);
 
 class TavrelProcess {
  public:
