@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cwchar>
 
+#include "tavrel/win32/box_text.h"
 #include "tavrel/win32/clipboard.h"
 #include "tavrel/win32/resource_ids.h"
 #include "tavrel/win32/system_move.h"
@@ -255,14 +256,8 @@ void AbcWindow::DrawLabelEndsOver(int box_index) const {
   HDC dc = nullptr;
   for (int i = 0; i < window::kLabelCount; ++i) {
     if (!layout_.RunsInto(kLabels[i].label, static_cast<Box>(box_index))) continue;
-    const window::PixelRect label = layout_.Bounds(kLabels[i].label);
     if (dc == nullptr) dc = GetDC(box);
-    HGDIOBJ previous = SelectObject(dc, labels_[i].font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ColourOf(window::kBlack));
-    TextOutW(dc, label.left - place.left, label.top - place.top, WideUnits(kLabels[i].caption),
-             static_cast<int>(kLabels[i].caption.size()));
-    SelectObject(dc, previous);
+    DrawLabel(dc, i, {place.left, place.top});
   }
   if (dc != nullptr) ReleaseDC(box, dc);
 }
@@ -293,16 +288,7 @@ void AbcWindow::SetWidth(int twips) {
   SetClientSize(layout_.Pixels(twips), frame.bottom - frame.top);
 }
 
-std::u16string AbcWindow::Text(Box box) const {
-  HWND handle = BoxWindow(box);
-  std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(handle)), u'\0');
-  if (!text.empty()) {
-    const int copied =
-        GetWindowTextW(handle, WideUnits(text.data()), static_cast<int>(text.size() + 1));
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-  }
-  return text;
-}
+std::u16string AbcWindow::Text(Box box) const { return TextOf(BoxWindow(box)); }
 
 void AbcWindow::SetText(Box box, const std::u16string& text) { SetWindowTextW(BoxWindow(box), windows::WideString(text)); }
 
@@ -354,13 +340,14 @@ void AbcWindow::DrawLine(HDC dc, const window::LineDesign& line) const {
   SetPixel(dc, to.x, to.y, GetSysColor(COLOR_WINDOWTEXT));  // a line includes its end
 }
 
-void AbcWindow::DrawLabel(HDC dc, int label) const {
+void AbcWindow::DrawLabel(HDC dc, int label, window::PixelPoint origin) const {
   const window::LabelDesign& design = kLabels[label];
   const window::PixelRect bounds = layout_.Bounds(design.label);
   HGDIOBJ previous = SelectObject(dc, labels_[label].font);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColourOf(window::kBlack));
-  TextOutW(dc, bounds.left, bounds.top, WideUnits(design.caption), static_cast<int>(design.caption.size()));
+  TextOutW(dc, bounds.left - origin.x, bounds.top - origin.y, WideUnits(design.caption),
+           static_cast<int>(design.caption.size()));
   SelectObject(dc, previous);
 }
 

@@ -102,7 +102,9 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public
   void AddTooltips();
   void FontChanged(StyledControl& control);
   void Paint();
-  void DrawLabel(HDC dc, int label) const;
+  // Draws the label's caption on a drawing surface whose top-left corner
+  // lies at origin in the window.
+  void DrawLabel(HDC dc, int label, window::PixelPoint origin = {0, 0}) const;
   void FitBoxesAroundLabels();
   void DrawLabelEndsOver(int box) const;
   void DrawLine(HDC dc, const window::LineDesign& line) const;

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "lookup/surrogates.h"
+#include "tavrel/win32/box_text.h"
 #include "tavrel/window/limited_insertion.h"
 #include "windows/wide_text.h"
 
@@ -13,13 +15,6 @@ namespace tavrel::win32 {
 namespace {
 
 using windows::WideUnits;
-
-std::u16string TextOf(HWND box) {
-  std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(box)), u'\0');
-  const int copied = GetWindowTextW(box, WideUnits(text.data()), static_cast<int>(text.size() + 1));
-  text.resize(static_cast<std::size_t>(std::max(copied, 0)));
-  return text;
-}
 
 struct Selection {
   DWORD start = 0, end = 0;
@@ -115,7 +110,9 @@ LRESULT CallKeepingCharactersWhole(WNDPROC procedure, HWND box, UINT message, WP
       message = WM_CHAR;
       [[fallthrough]];
     case WM_CHAR:
-      if (window::TypedUnitLeavesHalf(static_cast<char16_t>(wparam), UnitBeforeSelection(box), RoomIn(box)))
+      // Only a half of a pair can be left half: the box is read for no other.
+      if (IsSurrogate(static_cast<char16_t>(wparam)) &&
+          window::TypedUnitLeavesHalf(static_cast<char16_t>(wparam), UnitBeforeSelection(box), RoomIn(box)))
         return 0;
       break;
     default:

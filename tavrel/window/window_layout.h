@@ -29,9 +29,6 @@ class WindowLayout {
   explicit WindowLayout(int dots_per_inch) : dots_per_inch_(dots_per_inch) {}
 
   int DotsPerInch() const { return dots_per_inch_; }
-  // Whether the screen is the one the pictures were drawn for, so that they
-  // are drawn at their own size.
-  bool IsDesignScreen() const { return dots_per_inch_ == kDesignDotsPerInch; }
 
   int Pixels(int twips) const { return PixelsOfTwips(twips, dots_per_inch_); }
   PixelPoint Pixels(int x_twips, int y_twips) const { return {Pixels(x_twips), Pixels(y_twips)}; }

@@ -59,6 +59,13 @@ void RunUnix(const std::string& command) {
   CloseHandle(started.hProcess);
 }
 
+RECT ClientRectOf(HWND child, HWND parent) {
+  RECT r{};
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
 void MoveMouseOnScreen(int x, int y) {
   RunUnix("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y));
   Sleep(150);

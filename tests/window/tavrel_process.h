@@ -24,6 +24,9 @@ std::string DosPath(std::string unix_path);
 // waits until it has finished.
 void RunUnix(const std::string& command);
 
+// Where a child window lies in its parent, in the parent's client pixels.
+RECT ClientRectOf(HWND child, HWND parent);
+
 // The real mouse, at a point of the screen.
 void MoveMouseOnScreen(int x, int y);
 

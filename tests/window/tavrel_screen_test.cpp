@@ -35,13 +35,6 @@ int ScreenDpi() {
 // A design point at 96 dots per inch, on this screen.
 POINT Scaled(POINT at_96, int dpi) { return {MulDiv(at_96.x, dpi, 96), MulDiv(at_96.y, dpi, 96)}; }
 
-RECT ClientRectOf(HWND child, HWND parent) {
-  RECT r{};
-  GetWindowRect(child, &r);
-  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
 struct Screen {
   int dpi;
   SIZE window;

@@ -25,13 +25,6 @@ constexpr POINT kOnLabel4{96, 187};
 constexpr POINT kOnClose{283, 19};
 constexpr POINT kOnMinimize{263, 19};
 
-RECT ClientRectOf(HWND child, HWND parent) {
-  RECT r{};
-  GetWindowRect(child, &r);
-  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
 bool Responds(HWND window) {
   DWORD_PTR result = 0;
   return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 3000, &result) != 0;

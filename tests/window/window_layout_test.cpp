@@ -58,7 +58,6 @@ TEST(WindowLayout, TheWholeWindowGrowsWithTheScreensDotsPerInch) {
   for (const ScreenCase& c : kScreens) {
     const WindowLayout layout(c.dots_per_inch);
     SCOPED_TRACE(std::to_string(c.dots_per_inch) + " dpi");
-    EXPECT_EQ(layout.IsDesignScreen(), c.dots_per_inch == 96);
     EXPECT_EQ(layout.LoadedWindow(), c.loaded);
     EXPECT_EQ(layout.DesignedWindow(), c.designed);
     EXPECT_EQ(layout.FirstPosition(), c.first_position);
