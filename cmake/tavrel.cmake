@@ -45,6 +45,20 @@ function(tavrel_add_test name)
   endif()
 endfunction()
 
+# tavrel_add_resources(target)
+# Compiles Tavrel's resources into a program: its icons, cursor, pictures and
+# manifest. The resource compiler reads them through the script, so the
+# program is rebuilt whenever one of them changes, as it is when the script
+# does.
+function(tavrel_add_resources target)
+  set(dir ${PROJECT_SOURCE_DIR}/tavrel/win32)
+  file(GLOB art CONFIGURE_DEPENDS ${dir}/art/*.gif ${dir}/art/*.jpg ${dir}/art/*.ico ${dir}/art/*.cur)
+  target_sources(${target} PRIVATE ${dir}/tavrel.rc)
+  target_include_directories(${target} PRIVATE ${dir})
+  set_source_files_properties(${dir}/tavrel.rc TARGET_DIRECTORY ${target}
+    PROPERTIES OBJECT_DEPENDS "${dir}/tavrel.manifest;${dir}/resource_ids.h;${art}")
+endfunction()
+
 # tavrel_add_wine_test(NAME name PROGRAM target PREFIX dir [DPI n] [LOCALE name])
 # Runs a Windows-side test program under Wine in a prefix of its own (PREFIX,
 # in the build tree), for a setting of the user's Windows that the shared

@@ -536,12 +536,12 @@ LRESULT CALLBACK AbcWindow::BoxProcedure(HWND box, UINT message, WPARAM wparam, 
 LRESULT AbcWindow::OnBoxMessage(int box, UINT message, WPARAM wparam, LPARAM lparam) {
   const HWND handle = boxes_[box];
   if (message == WM_LBUTTONDOWN) box_pressed_[box] = true;
-  // Text1 never holds half a character.
+  // Text1 never holds half a character, and no box selects one.
   static_assert(window::kText1MaxLength > 1, "a limit one unit lower is still a limit");
   const LRESULT result =
       static_cast<Box>(box) == Box::Text1
           ? CallKeepingCharactersWhole(box_procedures_[box], handle, message, wparam, lparam)
-          : CallWindowProcW(box_procedures_[box], handle, message, wparam, lparam);
+          : CallKeepingSelectionWhole(box_procedures_[box], handle, message, wparam, lparam);
   if (message == WM_PAINT) DrawLabelEndsOver(box);
   // A click is a left press in the box and its release; it copies the text
   // on every click, the one that only places the caret as well.

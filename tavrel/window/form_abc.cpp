@@ -10,6 +10,13 @@ namespace {
 void Show(WindowToolkit& form, Image image) { form.SetImageVisible(image, true); }
 void Hide(WindowToolkit& form, Image image) { form.SetImageVisible(image, false); }
 
+// An empty box has nothing to give: the clipboard keeps what the user had put
+// there, which is most often what they are about to paste into Text1.
+void CopyWholeText(WindowToolkit& form, Box box) {
+  const std::u16string text = form.Text(box);
+  if (!text.empty()) form.PutOnClipboard(text);
+}
+
 // Looks each control up by name twice: once for the font name, once for the size.
 void SetFonts(WindowToolkit& form, const char* kind, int count, const FontDesign& font) {
   for (int i = 1; i <= count; ++i) {
@@ -80,8 +87,8 @@ void Image6_MouseUp(WindowToolkit& form) {
 
 void Label4_Click(WindowToolkit& form) { form.OpenHomePage(); }
 
-void Text1_Click(WindowToolkit& form) { form.PutOnClipboard(form.Text(Box::Text1)); }
-void Text2_Click(WindowToolkit& form) { form.PutOnClipboard(form.Text(Box::Text2)); }
-void Text3_Click(WindowToolkit& form) { form.PutOnClipboard(form.Text(Box::Text3)); }
+void Text1_Click(WindowToolkit& form) { CopyWholeText(form, Box::Text1); }
+void Text2_Click(WindowToolkit& form) { CopyWholeText(form, Box::Text2); }
+void Text3_Click(WindowToolkit& form) { CopyWholeText(form, Box::Text3); }
 
 }  // namespace tavrel::window

@@ -29,7 +29,8 @@ void Image6_MouseUp(WindowToolkit& form);
 // The link.
 void Label4_Click(WindowToolkit& form);
 
-// A click in a box puts its whole text on the clipboard.
+// A click in a box puts its whole text on the clipboard; a click in an empty
+// box leaves the clipboard as it was.
 void Text1_Click(WindowToolkit& form);
 void Text2_Click(WindowToolkit& form);
 void Text3_Click(WindowToolkit& form);

@@ -142,8 +142,9 @@ inline constexpr std::array<LabelDesign, kLabelCount> kLabels{{
     {"Label5", Label::Label5, 640, 1640, u"Ombrik码", u"", kSongTi9, 7},
 }};
 
-// The six images, shown at their own pixel size. Within a button the later
-// image lies above the earlier one.
+// The six images, each stretched to fill its place: at 96 dots per inch that
+// is the picture's own pixel size. Within a button the later image lies above
+// the earlier one.
 struct ImageDesign {
   std::string_view name;
   Image image;

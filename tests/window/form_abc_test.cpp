@@ -36,12 +36,21 @@ TEST(Handlers, AClickInABoxPutsItsWholeTextOnTheClipboardEveryTime) {
   RecordingForm form;
   form.SetText(Box::Text1, u"中ab");
   form.SetText(Box::Text2, u"oi ab");
+  form.SetText(Box::Text3, u" ");
   form.Forget();
   Text1_Click(form);
   Text1_Click(form);
   Text2_Click(form);
-  Text3_Click(form);  // empty
-  EXPECT_EQ(form.calls, (Calls{"Clipboard '中ab'", "Clipboard '中ab'", "Clipboard 'oi ab'", "Clipboard ''"}));
+  Text3_Click(form);
+  EXPECT_EQ(form.calls, (Calls{"Clipboard '中ab'", "Clipboard '中ab'", "Clipboard 'oi ab'", "Clipboard ' '"}));
+}
+
+TEST(Handlers, AClickInAnEmptyBoxLeavesTheClipboardAsItWas) {
+  RecordingForm form;
+  Text1_Click(form);
+  Text2_Click(form);
+  Text3_Click(form);
+  EXPECT_EQ(form.calls, Calls{});
 }
 
 // Places in the window, in pixels.

@@ -176,6 +176,52 @@ TEST(TavrelWindow, Text1sLimitNeverCutsACharacterInHalf) {
   EXPECT_TRUE(WaitUntil([&] { return ReadUnicodeClipboard(copied) && copied == k17; }, 3000)) << Ansi(copied);
 }
 
+// Wine's box moves its caret and deletes by UTF-16 unit; Tavrel's keeps to
+// whole characters, under keys pressed for real and the real mouse.
+TEST(TavrelWindow, TheRealKeysAndMouseNeverSplitACharacterBeyondTheBmp) {
+  TavrelProcess tavrel;
+  ASSERT_NE(tavrel.Window(), nullptr);
+  const std::wstring pair = L"\U00020000";  // one character of two units
+  struct Case {
+    std::wstring before;
+    const char* keys;  // xdotool's names, pressed one after another
+    std::wstring after;
+  };
+  const Case cases[] = {
+      {L"中" + pair, "End BackSpace", L"中"},
+      {L"中" + pair + L"a", "End Left BackSpace", L"中a"},
+      {L"中" + pair + L"a", "Home Right Delete", L"中a"},
+      {pair + L"中", "Home Delete", L"中"},
+      {L"中" + pair, "End Left x", L"中x" + pair},
+      {L"中" + pair, "End Left Left x", L"x中" + pair},
+      {pair + L"中", "Home Right x", pair + L"x中"},
+      {L"中" + pair, "End shift+Left x", L"中x"},
+      {L"中" + pair, "Home Right shift+Right x", L"中x"},
+      {L"中" + pair + L"a", "End shift+Left shift+Left shift+Right x", L"中" + pair + L"x"},
+  };
+  for (const Case& c : cases) {
+    tavrel.SetText1(c.before);
+    tavrel.ClickAt(180, 73);  // the keyboard's focus
+    RunUnix(std::string("xdotool key --delay 60 ") + c.keys);
+    EXPECT_TRUE(WaitUntil([&] { return tavrel.Text(1) == c.after; }, 3000))
+        << c.keys << " in " << Ansi(c.before) << " gives " << Ansi(tavrel.Text(1));
+    for (int box = 1; box <= 3; ++box)
+      EXPECT_FALSE(HoldsHalfCharacter(tavrel.Text(box))) << c.keys << ": Text" << box;
+  }
+
+  // A click anywhere over the text puts the caret beside a whole character.
+  tavrel.SetText1(L"中" + pair + L"a");
+  HWND text1 = tavrel.Box(1);
+  for (int x = 150; x <= 210; x += 3) {
+    tavrel.ClickAt(x, 73);
+    Sleep(300);  // no double click
+    DWORD start = 0, end = 0;
+    SendMessageW(text1, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_NE(start, 2u) << "a click at x " << x;
+    EXPECT_NE(end, 2u) << "a click at x " << x;
+  }
+}
+
 TEST(TavrelWindow, ShowsTheNoCodeMessagesOneAfterAnotherWhileTheBoxesKeepTheirLines) {
   TavrelProcess tavrel;
   ASSERT_NE(tavrel.Window(), nullptr);
@@ -305,12 +351,18 @@ TEST(TavrelWindow, TheRealMouseDragsCopiesOpensTheLinkMinimizesAndCloses) {
     EXPECT_EQ(ansi, Ansi(c.copied)) << "Text" << c.box;
     EXPECT_FALSE(ClipboardHasFormat(stale_format)) << "Text" << c.box;
   }
-  // An empty box gives the empty text.
+  // A click in an empty box leaves what another program put on the
+  // clipboard as it was, all of its formats.
   tavrel.SetText1(L"");
-  PutOnClipboard(L"stale");
-  tavrel.ClickAt(170, 114);
-  std::wstring empty = L"stale";
-  EXPECT_TRUE(WaitUntil([&] { return ReadUnicodeClipboard(empty) && empty.empty(); }, 3000)) << Ansi(empty);
+  for (const POINT at : {POINT{170, 73}, POINT{170, 114}, POINT{170, 150}}) {
+    PutOnClipboard(L"copied elsewhere 中", stale_format);
+    tavrel.ClickAt(at.x, at.y);
+    Sleep(300);
+    std::wstring unicode;
+    EXPECT_TRUE(ReadUnicodeClipboard(unicode)) << "at " << at.x << ", " << at.y;
+    EXPECT_EQ(unicode, L"copied elsewhere 中") << "at " << at.x << ", " << at.y;
+    EXPECT_TRUE(ClipboardHasFormat(stale_format)) << "at " << at.x << ", " << at.y;
+  }
 
   // While another program holds the clipboard open, the click gives up after
   // a moment; the window goes on.

@@ -1,0 +1,50 @@
+// A box whose control moves its caret and deletes by UTF-16 unit, as Wine's
+// EDIT does, can split the two halves of a surrogate pair on keys and clicks
+// that know nothing of them: Backspace and Delete take half a character, the
+// caret lands between the halves, a selection ends inside a character. These
+// say what the box does instead, so that it always works on whole characters.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace tavrel::window {
+
+// Units of a box's text from start up to end, start <= end, as a box tells
+// its selection.
+struct UnitSpan {
+  std::size_t start = 0, end = 0;
+  friend bool operator==(const UnitSpan&, const UnitSpan&) = default;
+};
+
+// A selection as the user makes it: the end that stays where it began, and
+// the end with the caret, which moves.
+struct Selection {
+  std::size_t anchor = 0, caret = 0;
+  friend bool operator==(const Selection&, const Selection&) = default;
+};
+
+// Which way the caret went: back towards the start of the text, or on towards
+// its end.
+enum class Heading { Back, On };
+
+// Whether a place in the text lies between the two halves of a pair.
+bool SplitsAPair(std::u16string_view text, std::size_t at);
+
+// The whole character just before the caret, which Backspace removes, and the
+// one just after it, which Delete removes; empty at the start and at the end
+// of the text.
+UnitSpan CharacterBefore(std::u16string_view text, std::size_t caret);
+UnitSpan CharacterAfter(std::u16string_view text, std::size_t caret);
+
+// The selection to show in place of `after`, which the control made out of
+// `before`, when one of its ends splits a pair; nothing when neither does.
+// The moved caret goes on the way it went, over the whole character: the way
+// the key names when it names one (Left, Home, ...), else the way it went from
+// `before`. An anchor that splits a pair widens the selection to take the
+// whole character in.
+std::optional<Selection> SelectionOnWholeCharacters(std::u16string_view text, UnitSpan before, UnitSpan after,
+                                                    std::optional<Heading> key_heading);
+
+}  // namespace tavrel::window

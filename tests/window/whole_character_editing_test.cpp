@@ -1,0 +1,94 @@
+// What a box that moves and deletes by UTF-16 unit does instead, so that it
+// works on whole characters: "中𠀀a" is 中 (0), 𠀀's halves (1, 2), a (3).
+#include "tavrel/window/whole_character_editing.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace tavrel::window {
+namespace {
+
+const std::u16string kText = u"中\U00020000a";  // the pair is split at 2
+
+TEST(WholeCharacterEditing, OnlyThePlaceBetweenTheHalvesOfAPairSplitsIt) {
+  const std::u16string lone_halves = u"\xD840" u"a" u"\xDC00";
+  for (std::size_t at = 0; at <= kText.size() + 1; ++at) EXPECT_EQ(SplitsAPair(kText, at), at == 2) << at;
+  for (std::size_t at = 0; at <= lone_halves.size(); ++at) EXPECT_FALSE(SplitsAPair(lone_halves, at)) << at;
+  EXPECT_FALSE(SplitsAPair(u"", 0));
+}
+
+struct DeletionCase {
+  const char* name;
+  std::u16string text;
+  std::size_t caret;
+  UnitSpan before, after;
+};
+
+TEST(WholeCharacterEditing, BackspaceAndDeleteTakeAWholeCharacter) {
+  const DeletionCase cases[] = {
+      {"between two BMP characters", u"中a", 1, {0, 1}, {1, 2}},
+      {"after and before a pair", kText, 3, {1, 3}, {3, 4}},
+      {"before and after a pair", kText, 1, {0, 1}, {1, 3}},
+      {"a pair at either end", u"\U00020000\U00020001", 2, {0, 2}, {2, 4}},
+      {"the start and the end", u"中", 0, {0, 0}, {0, 1}},
+      {"the end", u"中", 1, {0, 1}, {1, 1}},
+      {"an empty text", u"", 0, {0, 0}, {0, 0}},
+      {"a lone high half before, a lone low half after", u"\xD840" u"a" u"\xDC00", 1, {0, 1}, {1, 2}},
+      {"a lone low half, then a lone high half", u"\xDC00\xD840", 1, {0, 1}, {1, 2}},
+      {"a caret past the end", u"中", 5, {5, 5}, {5, 5}},
+  };
+  for (const DeletionCase& c : cases) {
+    EXPECT_EQ(CharacterBefore(c.text, c.caret), c.before) << c.name;
+    EXPECT_EQ(CharacterAfter(c.text, c.caret), c.after) << c.name;
+  }
+}
+
+struct SelectionCase {
+  const char* name;
+  UnitSpan before, after;
+  std::optional<Heading> key;
+  std::optional<Selection> whole;
+};
+
+TEST(WholeCharacterEditing, TheCaretAndTheSelectionsEndsStepOverAPairTheWayTheyWent) {
+  const SelectionCase cases[] = {
+      // The caret keys, and keys that name no way.
+      {"Left from the end of the pair", {3, 3}, {2, 2}, Heading::Back, Selection{1, 1}},
+      {"Right from the start of the pair", {1, 1}, {2, 2}, Heading::On, Selection{3, 3}},
+      {"Up, which the control takes as Left", {3, 3}, {2, 2}, Heading::Back, Selection{1, 1}},
+      {"Shift+Left from the end", {3, 3}, {2, 3}, Heading::Back, Selection{3, 1}},
+      {"Shift+Right from the start", {1, 1}, {1, 2}, Heading::On, Selection{1, 3}},
+      {"Shift+Right back over a selected pair", {1, 3}, {2, 3}, Heading::On, Selection{3, 3}},
+      {"Shift+Left back over a selected pair", {1, 3}, {1, 2}, Heading::Back, Selection{1, 1}},
+      {"a key that names no way, caret moved on", {1, 1}, {2, 2}, std::nullopt, Selection{3, 3}},
+      {"a key that names no way, caret moved back", {4, 4}, {2, 2}, std::nullopt, Selection{1, 1}},
+      // The mouse: a click, and a drag from where it pressed.
+      {"a click between the halves, the caret was before", {0, 0}, {2, 2}, std::nullopt, Selection{3, 3}},
+      {"a click between the halves, the caret was after", {4, 4}, {2, 2}, std::nullopt, Selection{1, 1}},
+      {"a click between the halves in a selection", {0, 4}, {2, 2}, std::nullopt, Selection{1, 1}},
+      {"a drag on from the start into the pair", {0, 0}, {0, 2}, std::nullopt, Selection{0, 3}},
+      {"a drag back from the end into the pair", {4, 4}, {2, 4}, std::nullopt, Selection{4, 1}},
+      {"a drag back out of a selection into the pair", {0, 4}, {0, 2}, std::nullopt, Selection{0, 1}},
+      // A selection made anew with one end or both inside the pair.
+      {"a new selection from inside the pair", {0, 0}, {2, 4}, std::nullopt, Selection{1, 4}},
+      {"a new selection from inside the pair, on", {0, 0}, {2, 4}, Heading::On, Selection{1, 4}},
+      // Ends that split nothing are the control's own.
+      {"Left to the start of the pair", {3, 3}, {1, 1}, Heading::Back, std::nullopt},
+      {"a selection of the pair", {1, 1}, {1, 3}, Heading::On, std::nullopt},
+      {"Home", {3, 3}, {0, 0}, Heading::Back, std::nullopt},
+  };
+  for (const SelectionCase& c : cases)
+    EXPECT_EQ(SelectionOnWholeCharacters(kText, c.before, c.after, c.key), c.whole) << c.name;
+}
+
+TEST(WholeCharacterEditing, NextToAnotherPairTheCaretStopsBetweenThePairs) {
+  const std::u16string pairs = u"\U00020000\U00020001";  // split at 1 and 3
+  EXPECT_EQ(SelectionOnWholeCharacters(pairs, {4, 4}, {3, 3}, Heading::Back), (Selection{2, 2}));
+  EXPECT_EQ(SelectionOnWholeCharacters(pairs, {0, 0}, {1, 1}, Heading::On), (Selection{2, 2}));
+  EXPECT_EQ(SelectionOnWholeCharacters(pairs, {0, 0}, {1, 3}, std::nullopt), (Selection{0, 4}));
+}
+
+}  // namespace
+}  // namespace tavrel::window
