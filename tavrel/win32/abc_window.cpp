@@ -250,17 +250,34 @@ void AbcWindow::FitBoxesAroundLabels() {
   }
 }
 
+// The control draws itself straight onto the screen, not only when it paints:
+// on the focus, a click, the caret, a selection, its text. So the ends of the
+// captions are drawn again after whatever it has done, and drawn whole: the
+// box's left margin, which its text never enters, is filled with the box's
+// own background and the captions drawn over it, off screen first, so that
+// the pixels come out the same every time and nothing flickers.
 void AbcWindow::DrawLabelEndsOver(int box_index) const {
-  const HWND box = boxes_[box_index];
-  const window::PixelRect place = layout_.PlaceOf(static_cast<Box>(box_index));
-  HDC dc = nullptr;
-  for (int i = 0; i < window::kLabelCount; ++i) {
-    if (!layout_.RunsInto(kLabels[i].label, static_cast<Box>(box_index))) continue;
-    if (dc == nullptr) dc = GetDC(box);
-    DrawLabel(dc, i, {place.left, place.top});
-  }
-  if (dc != nullptr) ReleaseDC(box, dc);
+  const Box box = static_cast<Box>(box_index);
+  const int margin = layout_.LeftMarginOf(box);
+  if (margin == 0) return;
+  const window::PixelRect place = layout_.PlaceOf(box);
+  const RECT strip{0, 0, margin, place.height};
+  HDC dc = GetDC(boxes_[box_index]);
+  HDC canvas = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, strip.right, strip.bottom);
+  HGDIOBJ old_bitmap = SelectObject(canvas, bitmap);
+  FillRect(canvas, &strip, BrushOf(box));
+  for (int i = 0; i < window::kLabelCount; ++i)
+    if (layout_.RunsInto(kLabels[i].label, box)) DrawLabel(canvas, i, {place.left, place.top});
+  BitBlt(dc, 0, 0, strip.right, strip.bottom, canvas, 0, 0, SRCCOPY);
+  SelectObject(canvas, old_bitmap);
+  DeleteObject(bitmap);
+  DeleteDC(canvas);
+  ReleaseDC(boxes_[box_index], dc);
 }
+
+// The input box is white; the read-only boxes lie flat on the panel.
+HBRUSH AbcWindow::BrushOf(Box box) const { return DesignOf(box).read_only ? output_brush_ : input_brush_; }
 
 window::NamedControl& AbcWindow::ControlNamed(std::string_view name) {
   for (StyledControl& control : labels_)
@@ -492,12 +509,11 @@ LRESULT AbcWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLORSTATIC:
       for (int i = 0; i < window::kTextBoxCount; ++i) {
         if (reinterpret_cast<HWND>(lparam) != boxes_[i]) continue;
-        // The input box is white; the read-only boxes lie flat on the panel.
-        const window::TextBoxDesign& design = DesignOf(static_cast<Box>(i));
+        const Box box = static_cast<Box>(i);
         HDC dc = reinterpret_cast<HDC>(wparam);
-        SetTextColor(dc, ColourOf(design.colour));
-        SetBkColor(dc, design.read_only ? ColourOf(window::kPanel) : GetSysColor(COLOR_WINDOW));
-        return reinterpret_cast<LRESULT>(design.read_only ? output_brush_ : input_brush_);
+        SetTextColor(dc, ColourOf(DesignOf(box).colour));
+        SetBkColor(dc, DesignOf(box).read_only ? ColourOf(window::kPanel) : GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(BrushOf(box));
       }
       break;
     case WM_SETFOCUS:
@@ -542,7 +558,7 @@ LRESULT AbcWindow::OnBoxMessage(int box, UINT message, WPARAM wparam, LPARAM lpa
       static_cast<Box>(box) == Box::Text1
           ? CallKeepingCharactersWhole(box_procedures_[box], handle, message, wparam, lparam)
           : CallKeepingSelectionWhole(box_procedures_[box], handle, message, wparam, lparam);
-  if (message == WM_PAINT) DrawLabelEndsOver(box);
+  if (message != WM_DESTROY && message != WM_NCDESTROY && IsWindowVisible(handle)) DrawLabelEndsOver(box);
   // A click is a left press in the box and its release; it copies the text
   // on every click, the one that only places the caret as well.
   if (message == WM_LBUTTONUP && box_pressed_[box]) {

@@ -107,6 +107,8 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public
   void DrawLabel(HDC dc, int label, window::PixelPoint origin = {0, 0}) const;
   void FitBoxesAroundLabels();
   void DrawLabelEndsOver(int box) const;
+  // The background of the box, in the window's colours.
+  HBRUSH BrushOf(window::Box box) const;
   void DrawLine(HDC dc, const window::LineDesign& line) const;
   void OnPress(window::MouseButton button, LPARAM position);
   void OnRelease(window::MouseButton button, LPARAM position);
