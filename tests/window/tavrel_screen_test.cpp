@@ -19,6 +19,7 @@
 #include "tavrel/window/window_layout.h"
 #include "tests/support/lookup_fakes.h"
 #include "tests/support/pixel_area.h"
+#include "tests/window/caption_pixels.h"
 #include "tests/window/tavrel_process.h"
 
 namespace tavrel::window::testing {
@@ -254,6 +255,15 @@ TEST(TavrelScreen, TheSkinAndTheButtonPicturesAreStretchedToTheirPlaces) {
   // The release of the press closes the window.
   tavrel.ReleaseMouse(1);
   EXPECT_TRUE(tavrel.HasEnded(5000));
+}
+
+// The captions grow with the screen; the end of "Ombrik码" drawn over Text2
+// stays as the focus moves, as at 96 dpi.
+TEST(TavrelScreen, TheCaptionsBesideTheBoxesStayAsTheFocusMoves) {
+  ASSERT_NE(ThisScreen(), nullptr);
+  TavrelProcess tavrel;
+  ASSERT_NE(tavrel.Window(), nullptr);
+  ExpectCaptionsKeptWhileTheFocusMoves(tavrel);
 }
 
 // The window in this process, where its fonts can be read.

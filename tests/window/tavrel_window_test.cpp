@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/support/half_characters.h"
+#include "tests/window/caption_pixels.h"
 #include "tests/window/tavrel_process.h"
 
 namespace tavrel::window::testing {
@@ -174,6 +175,14 @@ TEST(TavrelWindow, Text1sLimitNeverCutsACharacterInHalf) {
   tavrel.ClickAt(180, 73);
   std::wstring copied;
   EXPECT_TRUE(WaitUntil([&] { return ReadUnicodeClipboard(copied) && copied == k17; }, 3000)) << Ansi(copied);
+}
+
+// A box that takes the focus draws itself anew, without a paint message: the
+// end of "Ombrik码" that the window draws over Text2 must stay.
+TEST(TavrelWindow, TheCaptionsBesideTheBoxesStayAsTheFocusMoves) {
+  TavrelProcess tavrel;
+  ASSERT_NE(tavrel.Window(), nullptr);
+  ExpectCaptionsKeptWhileTheFocusMoves(tavrel);
 }
 
 TEST(TavrelWindow, ShowsTheNoCodeMessagesOneAfterAnotherWhileTheBoxesKeepTheirLines) {
