@@ -55,8 +55,14 @@ void RunUnix(const std::string& command) {
       WaitUntil([&] { return GetFileAttributesA(dos_marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000))
       << command;
   DeleteFileA(dos_marker.c_str());
-  CloseHandle(started.hThread);
-  CloseHandle(started.hProcess);
+  // Wine starts a Linux program without a process handle and leaves the
+  // thread field as it found it, often the value of one of this program's
+  // own handles (its standard output among them): close only what a
+  // Windows program's start gives.
+  if (started.hProcess != nullptr) {
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+  }
 }
 
 RECT ClientRectOf(HWND child, HWND parent) {

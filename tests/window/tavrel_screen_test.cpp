@@ -1,7 +1,8 @@
 // Tavrel on a screen finer than 96 dots per inch, under Wine with the DPI set
 // in a prefix of its own: the window, its boxes and its fonts grow together,
-// the real mouse drags it by the background and closes it by the close button
-// where they are drawn, and the program tells Windows that it scales itself.
+// its skin and button pictures are stretched to their places, the real mouse
+// drags it by the background and closes it by the close button where they are
+// drawn, and the program tells Windows that it scales itself.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -11,9 +12,14 @@
 
 #include "lookup/cp936/fixed_cp936.h"
 #include "tavrel/win32/abc_window.h"
+#include "tavrel/win32/picture.h"
+#include "tavrel/win32/resource_ids.h"
 #include "tavrel/win32/system_code_page.h"
 #include "tavrel/win32/tray_shell.h"
+#include "tavrel/window/window_layout.h"
 #include "tests/support/lookup_fakes.h"
+#include "tests/support/pixel_area.h"
+#include "tests/window/caption_pixels.h"
 #include "tests/window/tavrel_process.h"
 
 namespace tavrel::window::testing {
@@ -51,6 +57,71 @@ const Screen* ThisScreen() {
   for (const Screen& screen : kScreens)
     if (screen.dpi == ExpectedDpi()) return &screen;
   return nullptr;
+}
+
+using win32_testing::DifferencesFrom;
+using win32_testing::PixelArea;
+using win32_testing::ReadPixels;
+using win32_testing::ReadWindowPixels;
+using window::Image;
+
+RECT RectOf(const window::PixelRect& r) { return {r.left, r.top, r.Right(), r.Bottom()}; }
+
+POINT CentreOf(const window::PixelRect& r) { return {r.left + r.width / 2, r.top + r.height / 2}; }
+
+// A bitmap in memory like the screen's, to draw on.
+class Canvas {
+ public:
+  Canvas(int width, int height) {
+    HDC screen = GetDC(nullptr);
+    dc_ = CreateCompatibleDC(screen);
+    bitmap_ = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(nullptr, screen);
+    previous_ = SelectObject(dc_, bitmap_);
+  }
+  ~Canvas() {
+    SelectObject(dc_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+  }
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+
+  HDC Dc() const { return dc_; }
+
+ private:
+  HDC dc_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+};
+
+// One of the program's pictures (this test carries its resources), stretched
+// to a place of the window as the system's halftone stretch makes it from the
+// picture at its own size; in the window's client pixels.
+PixelArea PictureStretchedTo(int resource, const window::PixelRect& place) {
+  win32::Picture picture;
+  picture.Load(GetModuleHandleW(nullptr), resource);
+  const Canvas own(picture.Width(), picture.Height());
+  picture.Draw(own.Dc(), 0, 0, picture.Width(), picture.Height());
+  const Canvas stretched(place.width, place.height);
+  SetStretchBltMode(stretched.Dc(), HALFTONE);
+  SetBrushOrgEx(stretched.Dc(), 0, 0, nullptr);
+  StretchBlt(stretched.Dc(), 0, 0, place.width, place.height, own.Dc(), 0, 0, picture.Width(), picture.Height(),
+             SRCCOPY);
+  return PixelArea(RectOf(place), ReadPixels(stretched.Dc(), {0, 0, place.width, place.height}).Pixels());
+}
+
+// Waits until the window shows the expected pixels; what still differs, else
+// empty.
+std::string DifferencesOnScreen(HWND window, const PixelArea& expected) {
+  std::string differences;
+  WaitUntil(
+      [&] {
+        differences = DifferencesFrom(expected, ReadWindowPixels(window, expected.Area()));
+        return differences.empty();
+      },
+      3000);
+  return differences;
 }
 
 TEST(TavrelScreen, TheSystemTellsTheDpiOfThePrefix) {
@@ -127,6 +198,72 @@ TEST(TavrelScreen, TheWindowAndItsBoxesGrowAndTheRealMouseFindsThem) {
   EXPECT_FALSE(tavrel.HasEnded());
   tavrel.ClickAt(on_close.x, on_close.y);
   EXPECT_TRUE(tavrel.HasEnded(5000)) << "the close button ends the program";
+}
+
+// A picture drawn at its own size would leave the far rows and columns of its
+// place to what lies beneath: the plain window colour beyond a 96-dpi skin,
+// the skin beyond a 96-dpi button.
+TEST(TavrelScreen, TheSkinAndTheButtonPicturesAreStretchedToTheirPlaces) {
+  const Screen* screen = ThisScreen();
+  ASSERT_NE(screen, nullptr);
+  TavrelProcess tavrel;
+  ASSERT_NE(tavrel.Window(), nullptr);
+  HWND window = tavrel.Window();
+  const window::WindowLayout layout(screen->dpi);
+
+  // The pointer at rest on the background, away from the buttons, as a
+  // user leaves it: both buttons show their normal pictures.
+  const POINT on_background = Scaled({150, 36}, screen->dpi);
+  tavrel.MoveMouseTo(on_background.x, on_background.y);
+
+  // The skin's far corner, beyond the frame: right of its right lines and
+  // below its bottom line, where nothing is drawn over the skin.
+  const window::PixelSize skin = layout.LoadedWindow();
+  const RECT beyond_frame{layout.Pixels(window::kLines[6].x1) + 1, layout.Pixels(window::kLines[5].y1) + 1,
+                          skin.width, skin.height};
+  const PixelArea stretched_skin = PictureStretchedTo(TAVREL_BACKGROUND, {0, 0, skin.width, skin.height});
+  EXPECT_EQ(DifferencesOnScreen(window, stretched_skin.Within(beyond_frame)), "") << "the skin beyond the frame";
+
+  // Each button's picture, as the mouse over the buttons shows them. The
+  // pressed minimize button (Image6) is never seen: the press minimizes.
+  enum class Hand { Resting, OverClose, OverMinimize, PressingClose };
+  struct Look {
+    const char* state;
+    Hand hand;
+    Image close, minimize;  // the pictures on top in the two buttons
+  };
+  const Look looks[] = {
+      {"at rest", Hand::Resting, Image::Image1, Image::Image4},
+      {"over the close button", Hand::OverClose, Image::Image2, Image::Image4},
+      {"over the minimize button", Hand::OverMinimize, Image::Image1, Image::Image5},
+      {"pressing the close button", Hand::PressingClose, Image::Image3, Image::Image4},
+  };
+  const POINT on_close = CentreOf(layout.PlaceOf(Image::Image1));
+  const POINT on_minimize = CentreOf(layout.PlaceOf(Image::Image4));
+  for (const Look& look : looks) {
+    tavrel.MoveMouseTo(on_background.x, on_background.y);
+    if (look.hand == Hand::OverClose || look.hand == Hand::PressingClose)
+      tavrel.MoveMouseTo(on_close.x, on_close.y);
+    if (look.hand == Hand::OverMinimize) tavrel.MoveMouseTo(on_minimize.x, on_minimize.y);
+    if (look.hand == Hand::PressingClose) tavrel.PressMouse(1);
+    for (Image image : {look.close, look.minimize}) {
+      const int index = IndexOf(image);
+      EXPECT_EQ(DifferencesOnScreen(window, PictureStretchedTo(TAVREL_IMAGE1 + index, layout.PlaceOf(image))), "")
+          << look.state << ": " << window::kImages[index].name;
+    }
+  }
+  // The release of the press closes the window.
+  tavrel.ReleaseMouse(1);
+  EXPECT_TRUE(tavrel.HasEnded(5000));
+}
+
+// The captions grow with the screen; the end of "Ombrik码" drawn over Text2
+// stays as the focus moves, as at 96 dpi.
+TEST(TavrelScreen, TheCaptionsBesideTheBoxesStayAsTheFocusMoves) {
+  ASSERT_NE(ThisScreen(), nullptr);
+  TavrelProcess tavrel;
+  ASSERT_NE(tavrel.Window(), nullptr);
+  ExpectCaptionsKeptWhileTheFocusMoves(tavrel);
 }
 
 // The window in this process, where its fonts can be read.

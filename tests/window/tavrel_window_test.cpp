@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/support/half_characters.h"
+#include "tests/window/caption_pixels.h"
 #include "tests/window/tavrel_process.h"
 
 namespace tavrel::window::testing {
@@ -220,6 +221,14 @@ TEST(TavrelWindow, TheRealKeysAndMouseNeverSplitACharacterBeyondTheBmp) {
     EXPECT_NE(start, 2u) << "a click at x " << x;
     EXPECT_NE(end, 2u) << "a click at x " << x;
   }
+}
+
+// A box that takes the focus draws itself anew, without a paint message: the
+// end of "Ombrik码" that the window draws over Text2 must stay.
+TEST(TavrelWindow, TheCaptionsBesideTheBoxesStayAsTheFocusMoves) {
+  TavrelProcess tavrel;
+  ASSERT_NE(tavrel.Window(), nullptr);
+  ExpectCaptionsKeptWhileTheFocusMoves(tavrel);
 }
 
 TEST(TavrelWindow, ShowsTheNoCodeMessagesOneAfterAnotherWhileTheBoxesKeepTheirLines) {

@@ -1,0 +1,17 @@
+// The captions that lie beside Tavrel's boxes, as the screen shows them while
+// the focus moves from box to box.
+#pragma once
+
+#include "tests/window/tavrel_process.h"
+
+namespace tavrel::window::testing {
+
+// Reads the pixels of every caption beside a box or running on into one
+// ("Ombrik码" into Text2), then clicks with the real mouse into Text1, Text2,
+// Text3, Text2 and Text1 in turn, and expects each caption pixel for pixel as
+// it was before, after every click. The compared areas are the captions'
+// bounds, which end left of a box's text and its caret. Fills Text1 first,
+// as a user would before copying a line.
+void ExpectCaptionsKeptWhileTheFocusMoves(TavrelProcess& tavrel);
+
+}  // namespace tavrel::window::testing
