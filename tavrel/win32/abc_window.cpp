@@ -5,11 +5,12 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cwchar>
 
 #include "tavrel/win32/box_text.h"
 #include "tavrel/win32/clipboard.h"
+#include "tavrel/win32/offscreen_canvas.h"
 #include "tavrel/win32/resource_ids.h"
+#include "tavrel/win32/screen_font.h"
 #include "tavrel/win32/system_move.h"
 #include "tavrel/win32/tray_shell.h"
 #include "tavrel/win32/url_mail.h"
@@ -32,28 +33,6 @@ constexpr char kClassName[] = "TavrelAbc";
 constexpr int kFirstBoxId = 101;  // Text1; Text2 and Text3 follow
 
 COLORREF ColourOf(window::Rgb rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
-
-int ScreenDotsPerInch() {
-  HDC screen = GetDC(nullptr);
-  const int dots_per_inch = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dots_per_inch > 0 ? dots_per_inch : window::kDesignDotsPerInch;
-}
-
-// A font of that many points on a screen of that many dots per inch.
-HFONT MakeFont(const std::u16string& name, int points, int weight, int character_set, int dots_per_inch) {
-  LOGFONTW font{};
-  font.lfHeight = -MulDiv(points, dots_per_inch, 72);
-  font.lfWeight = weight;
-  font.lfCharSet = static_cast<BYTE>(character_set);
-  font.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  font.lfQuality = DEFAULT_QUALITY;
-  font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  const std::size_t length = name.size() < LF_FACESIZE - 1 ? name.size() : LF_FACESIZE - 1;
-  std::wmemcpy(font.lfFaceName, WideUnits(name), length);
-  return CreateFontIndirectW(&font);
-}
 
 // The pointing-hand icon of the link as a pointer whose hot spot is the
 // fingertip.
@@ -263,16 +242,13 @@ void AbcWindow::DrawLabelEndsOver(int box_index) const {
   const window::PixelRect place = layout_.PlaceOf(box);
   const RECT strip{0, 0, margin, place.height};
   HDC dc = GetDC(boxes_[box_index]);
-  HDC canvas = CreateCompatibleDC(dc);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, strip.right, strip.bottom);
-  HGDIOBJ old_bitmap = SelectObject(canvas, bitmap);
-  FillRect(canvas, &strip, BrushOf(box));
-  for (int i = 0; i < window::kLabelCount; ++i)
-    if (layout_.RunsInto(kLabels[i].label, box)) DrawLabel(canvas, i, {place.left, place.top});
-  BitBlt(dc, 0, 0, strip.right, strip.bottom, canvas, 0, 0, SRCCOPY);
-  SelectObject(canvas, old_bitmap);
-  DeleteObject(bitmap);
-  DeleteDC(canvas);
+  {
+    const OffscreenCanvas canvas(dc, strip.right, strip.bottom);
+    FillRect(canvas.Dc(), &strip, BrushOf(box));
+    for (int i = 0; i < window::kLabelCount; ++i)
+      if (layout_.RunsInto(kLabels[i].label, box)) DrawLabel(canvas.Dc(), i, {place.left, place.top});
+    BitBlt(dc, 0, 0, strip.right, strip.bottom, canvas.Dc(), 0, 0, SRCCOPY);
+  }
   ReleaseDC(boxes_[box_index], dc);
 }
 
@@ -373,40 +349,37 @@ void AbcWindow::Paint() {
   HDC dc = BeginPaint(window_, &paint);
   RECT client{};
   GetClientRect(window_, &client);
-  HDC canvas = CreateCompatibleDC(dc);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-  HGDIOBJ old_bitmap = SelectObject(canvas, bitmap);
-
-  FillRect(canvas, &client, GetSysColorBrush(COLOR_WINDOW));
-  // The skin covers the window as Form_Load sizes it.
-  const window::PixelSize skin = layout_.LoadedWindow();
-  background_.Draw(canvas, 0, 0, skin.width, skin.height);
-  HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT));
-  HGDIOBJ old_pen = SelectObject(canvas, pen);
-  for (const window::DrawnItem& item : window::kDrawingOrder) {
-    switch (item.kind) {
-      case window::DrawnItem::Kind::Line:
-        DrawLine(canvas, window::kLines[item.index]);
-        break;
-      case window::DrawnItem::Kind::Label:
-        DrawLabel(canvas, item.index);
-        break;
-      case window::DrawnItem::Kind::Image:
-        if (visible_[item.index]) {
-          const window::PixelRect r = layout_.PlaceOf(kImages[item.index].image);
-          images_[item.index].Draw(canvas, r.left, r.top, r.width, r.height);
-        }
-        break;
+  {
+    const OffscreenCanvas offscreen(dc, client.right, client.bottom);
+    HDC canvas = offscreen.Dc();
+    FillRect(canvas, &client, GetSysColorBrush(COLOR_WINDOW));
+    // The skin covers the window as Form_Load sizes it.
+    const window::PixelSize skin = layout_.LoadedWindow();
+    background_.Draw(canvas, 0, 0, skin.width, skin.height);
+    HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT));
+    HGDIOBJ old_pen = SelectObject(canvas, pen);
+    for (const window::DrawnItem& item : window::kDrawingOrder) {
+      switch (item.kind) {
+        case window::DrawnItem::Kind::Line:
+          DrawLine(canvas, window::kLines[item.index]);
+          break;
+        case window::DrawnItem::Kind::Label:
+          DrawLabel(canvas, item.index);
+          break;
+        case window::DrawnItem::Kind::Image:
+          if (visible_[item.index]) {
+            const window::PixelRect r = layout_.PlaceOf(kImages[item.index].image);
+            images_[item.index].Draw(canvas, r.left, r.top, r.width, r.height);
+          }
+          break;
+      }
     }
-  }
-  SelectObject(canvas, old_pen);
-  DeleteObject(pen);
+    SelectObject(canvas, old_pen);
+    DeleteObject(pen);
 
-  BitBlt(dc, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
-         paint.rcPaint.bottom - paint.rcPaint.top, canvas, paint.rcPaint.left, paint.rcPaint.top, SRCCOPY);
-  SelectObject(canvas, old_bitmap);
-  DeleteObject(bitmap);
-  DeleteDC(canvas);
+    BitBlt(dc, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
+           paint.rcPaint.bottom - paint.rcPaint.top, canvas, paint.rcPaint.left, paint.rcPaint.top, SRCCOPY);
+  }
   EndPaint(window_, &paint);
 }
 
@@ -554,11 +527,16 @@ LRESULT AbcWindow::OnBoxMessage(int box, UINT message, WPARAM wparam, LPARAM lpa
   if (message == WM_LBUTTONDOWN) box_pressed_[box] = true;
   // Text1 never holds half a character, and no box selects one.
   static_assert(window::kText1MaxLength > 1, "a limit one unit lower is still a limit");
+  ++box_messages_in_progress_[box];
   const LRESULT result =
       static_cast<Box>(box) == Box::Text1
           ? CallKeepingCharactersWhole(box_procedures_[box], handle, message, wparam, lparam)
           : CallKeepingSelectionWhole(box_procedures_[box], handle, message, wparam, lparam);
-  if (message != WM_DESTROY && message != WM_NCDESTROY && IsWindowVisible(handle)) DrawLabelEndsOver(box);
+  // The captions' ends once the box is done with a message, with the ones
+  // it sent itself on the way (its selection, its text).
+  if (--box_messages_in_progress_[box] == 0 && message != WM_DESTROY && message != WM_NCDESTROY &&
+      IsWindowVisible(handle))
+    DrawLabelEndsOver(box);
   // A click is a left press in the box and its release; it copies the text
   // on every click, the one that only places the caret as well.
   if (message == WM_LBUTTONUP && box_pressed_[box]) {

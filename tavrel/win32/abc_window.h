@@ -124,6 +124,8 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public
   std::array<HWND, window::kTextBoxCount> boxes_{};  // indexed by Box
   std::array<WNDPROC, window::kTextBoxCount> box_procedures_{};
   std::array<bool, window::kTextBoxCount> box_pressed_{};
+  // The messages each box is handling, one inside another.
+  std::array<int, window::kTextBoxCount> box_messages_in_progress_{};
   HWND last_focus_ = nullptr;
   std::array<StyledControl, window::kLabelCount> labels_{};
   std::array<StyledControl, window::kTextBoxCount> box_styles_{};

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "tavrel/win32/offscreen_canvas.h"
 #include "tavrel/win32/start_failure.h"
 
 namespace tavrel::win32 {
@@ -72,19 +73,15 @@ void Picture::Draw(HDC dc, int x, int y, int width, int height) const {
   }
   // Drawn at its own size first, then stretched: the system's halftone
   // stretch averages the pixels instead of dropping or repeating them.
-  HDC own = CreateCompatibleDC(dc);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, width_, height_);
-  HGDIOBJ previous = SelectObject(own, bitmap);
-  picture_->Render(own, 0, 0, width_, height_, 0, himetric_height_, himetric_width_, -himetric_height_, nullptr);
+  const OffscreenCanvas own(dc, width_, height_);
+  picture_->Render(own.Dc(), 0, 0, width_, height_, 0, himetric_height_, himetric_width_, -himetric_height_,
+                   nullptr);
   const int previous_mode = SetStretchBltMode(dc, HALFTONE);
   POINT previous_origin{};
   SetBrushOrgEx(dc, 0, 0, &previous_origin);
-  StretchBlt(dc, x, y, width, height, own, 0, 0, width_, height_, SRCCOPY);
+  StretchBlt(dc, x, y, width, height, own.Dc(), 0, 0, width_, height_, SRCCOPY);
   SetBrushOrgEx(dc, previous_origin.x, previous_origin.y, nullptr);
   SetStretchBltMode(dc, previous_mode);
-  SelectObject(own, previous);
-  DeleteObject(bitmap);
-  DeleteDC(own);
 }
 
 }  // namespace tavrel::win32

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cwchar>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "tavrel/win32/screen_font.h"
 #include "tavrel/window/window_layout.h"
 #include "tests/support/pixel_area.h"
 #include "windows/wide_text.h"
@@ -19,22 +19,11 @@ using win32_testing::DifferencesFrom;
 using win32_testing::PixelArea;
 using win32_testing::ReadWindowPixels;
 
-int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi;
-}
-
-// The caption's size in the font the window gives its labels, measured in
-// this process on the same screen.
+// The caption's size in the font the window gives its labels, made in this
+// process on the same screen.
 SIZE CaptionSize(const LabelDesign& label, int dpi) {
-  LOGFONTW design{};
-  design.lfHeight = -MulDiv(kLoadedLabelFont.points, dpi, 72);
-  design.lfWeight = kLoadedLabelFont.weight;
-  design.lfCharSet = static_cast<BYTE>(kLoadedLabelFont.character_set);
-  std::wmemcpy(design.lfFaceName, windows::WideUnits(kLoadedLabelFont.name), kLoadedLabelFont.name.size());
-  HFONT font = CreateFontIndirectW(&design);
+  HFONT font = win32::MakeFont(std::u16string(kLoadedLabelFont.name), kLoadedLabelFont.points,
+                               kLoadedLabelFont.weight, kLoadedLabelFont.character_set, dpi);
   HDC screen = GetDC(nullptr);
   HGDIOBJ previous = SelectObject(screen, font);
   SIZE size{};
@@ -56,7 +45,7 @@ struct Caption {
 };
 
 std::vector<Caption> CaptionsBesideBoxes() {
-  WindowLayout layout(ScreenDpi());
+  WindowLayout layout(win32::ScreenDotsPerInch());
   for (const LabelDesign& label : kLabels) {
     const SIZE size = CaptionSize(label, layout.DotsPerInch());
     layout.SetCaptionSize(label.label, size.cx, size.cy);

@@ -12,8 +12,10 @@
 
 #include "lookup/cp936/fixed_cp936.h"
 #include "tavrel/win32/abc_window.h"
+#include "tavrel/win32/offscreen_canvas.h"
 #include "tavrel/win32/picture.h"
 #include "tavrel/win32/resource_ids.h"
+#include "tavrel/win32/screen_font.h"
 #include "tavrel/win32/system_code_page.h"
 #include "tavrel/win32/tray_shell.h"
 #include "tavrel/window/window_layout.h"
@@ -29,13 +31,6 @@ namespace {
 int ExpectedDpi() {
   const char* dpi = std::getenv("TAVREL_TEST_DPI");
   return dpi != nullptr ? std::atoi(dpi) : 0;
-}
-
-int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi;
 }
 
 // A design point at 96 dots per inch, on this screen.
@@ -69,41 +64,17 @@ RECT RectOf(const window::PixelRect& r) { return {r.left, r.top, r.Right(), r.Bo
 
 POINT CentreOf(const window::PixelRect& r) { return {r.left + r.width / 2, r.top + r.height / 2}; }
 
-// A bitmap in memory like the screen's, to draw on.
-class Canvas {
- public:
-  Canvas(int width, int height) {
-    HDC screen = GetDC(nullptr);
-    dc_ = CreateCompatibleDC(screen);
-    bitmap_ = CreateCompatibleBitmap(screen, width, height);
-    ReleaseDC(nullptr, screen);
-    previous_ = SelectObject(dc_, bitmap_);
-  }
-  ~Canvas() {
-    SelectObject(dc_, previous_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  Canvas(const Canvas&) = delete;
-  Canvas& operator=(const Canvas&) = delete;
-
-  HDC Dc() const { return dc_; }
-
- private:
-  HDC dc_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ previous_ = nullptr;
-};
-
 // One of the program's pictures (this test carries its resources), stretched
 // to a place of the window as the system's halftone stretch makes it from the
 // picture at its own size; in the window's client pixels.
 PixelArea PictureStretchedTo(int resource, const window::PixelRect& place) {
   win32::Picture picture;
   picture.Load(GetModuleHandleW(nullptr), resource);
-  const Canvas own(picture.Width(), picture.Height());
+  HDC screen = GetDC(nullptr);
+  const win32::OffscreenCanvas own(screen, picture.Width(), picture.Height());
+  const win32::OffscreenCanvas stretched(screen, place.width, place.height);
+  ReleaseDC(nullptr, screen);
   picture.Draw(own.Dc(), 0, 0, picture.Width(), picture.Height());
-  const Canvas stretched(place.width, place.height);
   SetStretchBltMode(stretched.Dc(), HALFTONE);
   SetBrushOrgEx(stretched.Dc(), 0, 0, nullptr);
   StretchBlt(stretched.Dc(), 0, 0, place.width, place.height, own.Dc(), 0, 0, picture.Width(), picture.Height(),
@@ -126,7 +97,7 @@ std::string DifferencesOnScreen(HWND window, const PixelArea& expected) {
 
 TEST(TavrelScreen, TheSystemTellsTheDpiOfThePrefix) {
   ASSERT_NE(ThisScreen(), nullptr) << "TAVREL_TEST_DPI names no screen of this test";
-  EXPECT_EQ(ScreenDpi(), ExpectedDpi());
+  EXPECT_EQ(win32::ScreenDotsPerInch(), ExpectedDpi());
 }
 
 TEST(TavrelScreen, TheProgramSaysThatItScalesItself) {
