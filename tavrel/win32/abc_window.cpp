@@ -14,7 +14,6 @@
 #include "tavrel/win32/system_move.h"
 #include "tavrel/win32/tray_shell.h"
 #include "tavrel/win32/url_mail.h"
-#include "tavrel/win32/whole_character_box.h"
 #include "tavrel/window/form_abc.h"
 #include "windows/wide_text.h"
 
@@ -121,8 +120,10 @@ void AbcWindow::CreateBoxes() {
     boxes_[i] = box;
     if (design.box == Box::Text1) SendMessageW(box, EM_LIMITTEXT, window::kText1MaxLength, 0);
     SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    box_procedures_[i] = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BoxProcedure)));
+    box_controls_[i].Attach(box,
+                            reinterpret_cast<WNDPROC>(
+                                SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BoxProcedure))),
+                            !design.read_only);
 
     box_styles_[i].Start(this, design.name, false, i, design.font);
   }
@@ -156,7 +157,9 @@ void AbcWindow::AddTooltips() {
     tool.uId = static_cast<UINT_PTR>(i + 1);
     tool.rect = RectOf(bounds);
     tool.hinst = instance_;
-    tool.lpszText = const_cast<wchar_t*>(WideUnits(kLabels[i].tooltip));
+    // The tooltip reads its text up to a null, and keeps a copy.
+    const std::u16string tip(kLabels[i].tooltip);
+    tool.lpszText = const_cast<wchar_t*>(windows::WideString(tip));
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
 }
@@ -321,6 +324,9 @@ void AbcWindow::PutOnClipboard(const std::u16string& text) { PutTextOnClipboard(
 
 void AbcWindow::BeginSystemMove() { win32::BeginSystemMove(window_); }
 
+// The window keeps the mouse it took at the press while a button is held.
+void AbcWindow::MoveWithPointerWhileHeld(window::MouseButton button) { drag_.Begin(window_, button); }
+
 void AbcWindow::OpenHomePage() { win32::OpenHomePage(); }
 
 // ---- painting
@@ -393,6 +399,7 @@ void AbcWindow::OnPress(window::MouseButton button, LPARAM position) {
 }
 
 void AbcWindow::OnRelease(window::MouseButton button, LPARAM position) {
+  drag_.Release(button);
   mouse_.Release(button, PointOf(position));
   if (window_ != nullptr && !mouse_.ButtonsHeld() && GetCapture() == window_) ReleaseCapture();
 }
@@ -431,6 +438,7 @@ LRESULT AbcWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   }
   switch (message) {
     case WM_MOUSEMOVE:
+      drag_.Follow();
       mouse_.Move(PointOf(lparam));
       return 0;
     case WM_LBUTTONDOWN:
@@ -452,6 +460,7 @@ LRESULT AbcWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       OnRelease(window::MouseButton::Middle, lparam);
       return 0;
     case WM_CAPTURECHANGED:
+      drag_.End();
       mouse_.CaptureLost();
       return 0;
     case WM_SETCURSOR:
@@ -525,13 +534,9 @@ LRESULT CALLBACK AbcWindow::BoxProcedure(HWND box, UINT message, WPARAM wparam, 
 LRESULT AbcWindow::OnBoxMessage(int box, UINT message, WPARAM wparam, LPARAM lparam) {
   const HWND handle = boxes_[box];
   if (message == WM_LBUTTONDOWN) box_pressed_[box] = true;
-  // Text1 never holds half a character, and no box selects one.
   static_assert(window::kText1MaxLength > 1, "a limit one unit lower is still a limit");
   ++box_messages_in_progress_[box];
-  const LRESULT result =
-      static_cast<Box>(box) == Box::Text1
-          ? CallKeepingCharactersWhole(box_procedures_[box], handle, message, wparam, lparam)
-          : CallKeepingSelectionWhole(box_procedures_[box], handle, message, wparam, lparam);
+  const LRESULT result = box_controls_[box].Call(message, wparam, lparam);
   // The captions' ends once the box is done with a message, with the ones
   // it sent itself on the way (its selection, its text).
   if (--box_messages_in_progress_[box] == 0 && message != WM_DESTROY && message != WM_NCDESTROY &&

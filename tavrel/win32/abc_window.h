@@ -16,6 +16,8 @@
 #include "lookup/text1_change.h"
 #include "tavrel/tray/form_r.h"
 #include "tavrel/win32/picture.h"
+#include "tavrel/win32/pointer_drag.h"
+#include "tavrel/win32/whole_character_box.h"
 #include "tavrel/window/mouse_routing.h"
 #include "tavrel/window/window_design.h"
 #include "tavrel/window/window_layout.h"
@@ -55,6 +57,7 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public
   void Unload() override;
   void PutOnClipboard(const std::u16string& text) override;
   void BeginSystemMove() override;
+  void MoveWithPointerWhileHeld(window::MouseButton button) override;
   void OpenHomePage() override;
 
   // TrayForm
@@ -122,7 +125,9 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public
   HWND window_ = nullptr;
   HWND tooltip_ = nullptr;
   std::array<HWND, window::kTextBoxCount> boxes_{};  // indexed by Box
-  std::array<WNDPROC, window::kTextBoxCount> box_procedures_{};
+  // Each box's control, which its messages go on to; Text1 never holds half
+  // a character, and no box selects one.
+  std::array<WholeCharacterBox, window::kTextBoxCount> box_controls_{};
   std::array<bool, window::kTextBoxCount> box_pressed_{};
   // The messages each box is handling, one inside another.
   std::array<int, window::kTextBoxCount> box_messages_in_progress_{};
@@ -139,6 +144,7 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public
   HBRUSH output_brush_ = nullptr;
   window::WindowLayout layout_;
   window::MouseRouter mouse_{*this, layout_};
+  PointerDrag drag_;
 };
 
 }  // namespace tavrel::win32

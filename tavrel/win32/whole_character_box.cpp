@@ -1,9 +1,9 @@
 #include "tavrel/win32/whole_character_box.h"
 
 #include <imm.h>
+#include <windowsx.h>
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +17,7 @@ namespace tavrel::win32 {
 namespace {
 
 using window::Heading;
+using window::Selection;
 using window::UnitSpan;
 
 UnitSpan SelectionOf(HWND box) {
@@ -77,77 +78,10 @@ std::u16string InputMethodText(HWND box, LPARAM parts) {
   return text;
 }
 
-// Shift+Insert pastes without a WM_PASTE.
-bool IsPasteKey(WPARAM key) { return key == VK_INSERT && GetKeyState(VK_SHIFT) < 0; }
-
-// Whether the control, which takes as many units as there is room for, would
-// end the insertion with the high half of a pair.
-bool WouldSplitAPair(std::u16string_view insertion, int room) {
-  return window::UnitsThatFit(insertion, room) < std::min(insertion.size(), static_cast<std::size_t>(room));
-}
-
-// Passes the message on, and for one that puts text in place of the
-// selection keeps the insertion whole.
-LRESULT CallInsertingWholeCharacters(WNDPROC procedure, HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
-  std::u16string insertion;  // what the message puts in place of the selection
-  switch (message) {
-    case WM_PASTE:
-      insertion = ClipboardText(box);
-      break;
-    case WM_KEYDOWN:
-      if (IsPasteKey(wparam)) insertion = ClipboardText(box);
-      break;
-    case EM_REPLACESEL:
-      if (lparam != 0) insertion = reinterpret_cast<const char16_t*>(lparam);
-      break;
-    case WM_IME_COMPOSITION:
-      insertion = InputMethodText(box, lparam);
-      break;
-    case WM_IME_CHAR:
-      // An input method's character is typed at once, where the system
-      // would post it on as a WM_CHAR for later, so that a pair's low half
-      // finds its high half already in place.
-      message = WM_CHAR;
-      [[fallthrough]];
-    case WM_CHAR:
-      // Only a half of a pair can be left half: the box is read for no other.
-      if (IsSurrogate(static_cast<char16_t>(wparam)) &&
-          window::TypedUnitLeavesHalf(static_cast<char16_t>(wparam), UnitBeforeSelection(box), RoomIn(box)))
-        return 0;
-      break;
-    default:
-      break;
-  }
-  if (insertion.empty() || !WouldSplitAPair(insertion, RoomIn(box)))
-    return CallWindowProcW(procedure, box, message, wparam, lparam);
-
-  // For this message alone the limit is one unit lower: the control ends the
-  // insertion before the pair, in the one change it makes of its text.
-  const int limit = LimitOf(box);
-  SendMessageW(box, EM_LIMITTEXT, static_cast<WPARAM>(limit - 1), 0);
-  const LRESULT result = CallWindowProcW(procedure, box, message, wparam, lparam);
-  SendMessageW(box, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
-  return result;
-}
-
 bool IsHeld(int key) { return GetKeyState(key) < 0; }
 
-// Backspace and Delete with nothing selected take one unit; where that is
-// half a pair, the whole pair is selected first, and the control takes it in
-// the one change it makes of its text. Shift+Delete cuts and Ctrl+Delete
-// takes the rest of the line: neither takes half a character.
-void SelectWholeCharacterToDelete(WNDPROC procedure, HWND box, UINT message, WPARAM wparam) {
-  const bool backspace = message == WM_CHAR && wparam == VK_BACK;
-  const bool del = message == WM_KEYDOWN && wparam == VK_DELETE && !IsHeld(VK_SHIFT) && !IsHeld(VK_CONTROL);
-  if (!backspace && !del) return;
-  const UnitSpan selection = SelectionOf(box);
-  if (selection.start != selection.end) return;
-  const std::u16string text = TextOf(box);
-  const UnitSpan character =
-      backspace ? window::CharacterBefore(text, selection.start) : window::CharacterAfter(text, selection.start);
-  if (character.end - character.start > 1)
-    CallWindowProcW(procedure, box, EM_SETSEL, character.start, static_cast<LPARAM>(character.end));
-}
+// Shift+Insert pastes without a WM_PASTE.
+bool IsPasteKey(WPARAM key) { return key == VK_INSERT && IsHeld(VK_SHIFT); }
 
 // The messages on which the control moves its caret or its selection.
 bool MovesTheSelection(UINT message) {
@@ -165,8 +99,19 @@ bool MovesTheSelection(UINT message) {
   }
 }
 
+// The messages of a drag with the left button, which keep its anchor.
+bool GoesOnWithADrag(UINT message) {
+  return message == WM_MOUSEMOVE || message == WM_TIMER || message == WM_LBUTTONUP;
+}
+
+// The messages that carry the pointer's place in the box.
+bool HasThePointer(UINT message) {
+  return message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_MOUSEMOVE ||
+         message == WM_LBUTTONUP;
+}
+
 // The way a caret key sends the caret; nothing for other keys and messages.
-std::optional<Heading> HeadingOf(UINT message, WPARAM key) {
+std::optional<Heading> HeadingOfKey(UINT message, WPARAM key) {
   if (message != WM_KEYDOWN) return std::nullopt;
   switch (key) {
     case VK_LEFT:
@@ -184,34 +129,138 @@ std::optional<Heading> HeadingOf(UINT message, WPARAM key) {
   }
 }
 
-// Calls the control, then moves an end of the selection that the message
-// left between the halves of a pair over the whole character. The selection
-// is set through the control's own procedure, which does not come back here.
-template <typename Call>
-LRESULT KeepingTheSelectionWhole(WNDPROC procedure, HWND box, UINT message, WPARAM wparam, Call call) {
-  if (!MovesTheSelection(message)) return call();
-  const UnitSpan before = SelectionOf(box);
-  const LRESULT result = call();
-  const UnitSpan after = SelectionOf(box);
-  if (after == before) return result;
-  const std::optional<window::Selection> whole =
-      window::SelectionOnWholeCharacters(TextOf(box), before, after, HeadingOf(message, wparam));
-  if (whole) CallWindowProcW(procedure, box, EM_SETSEL, whole->anchor, static_cast<LPARAM>(whole->caret));
-  return result;
+// The side of the pair split at `split` that lies nearer the pointer, at x
+// in the box's client area: the boundary a click there belongs to.
+Heading SideNearerThePointer(HWND box, std::u16string_view text, std::size_t split, int x) {
+  const LRESULT place = SendMessageW(box, EM_POSFROMCHAR, split - 1, 0);
+  const int left = static_cast<short>(LOWORD(place));
+  HDC dc = GetDC(box);
+  HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+  SIZE pair{};
+  GetTextExtentPoint32W(dc, windows::WideUnits(text.substr(split - 1, 2)), 2, &pair);
+  SelectObject(dc, previous);
+  ReleaseDC(box, dc);
+  return 2 * (x - left) < pair.cx ? Heading::Back : Heading::On;
+}
+
+// Whether the control, which takes as many units as there is room for, would
+// end the insertion with the high half of a pair.
+bool WouldSplitAPair(std::u16string_view insertion, int room) {
+  return window::UnitsThatFit(insertion, room) < std::min(insertion.size(), static_cast<std::size_t>(room));
 }
 
 }  // namespace
 
-LRESULT CallKeepingCharactersWhole(WNDPROC procedure, HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
-  SelectWholeCharacterToDelete(procedure, box, message, wparam);
-  return KeepingTheSelectionWhole(procedure, box, message, wparam, [&] {
-    return CallInsertingWholeCharacters(procedure, box, message, wparam, lparam);
-  });
+void WholeCharacterBox::Attach(HWND box, WNDPROC control_procedure, bool typed_into) {
+  box_ = box;
+  procedure_ = control_procedure;
+  typed_into_ = typed_into;
 }
 
-LRESULT CallKeepingSelectionWhole(WNDPROC procedure, HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
-  return KeepingTheSelectionWhole(procedure, box, message, wparam,
-                                  [&] { return CallWindowProcW(procedure, box, message, wparam, lparam); });
+LRESULT WholeCharacterBox::Call(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_CAPTURECHANGED) drag_anchor_.reset();
+  if (!MovesTheSelection(message)) return CallEditingWholeCharacters(message, wparam, lparam);
+  return CallKeepingTheSelectionWhole(message, wparam, lparam);
+}
+
+// Calls the control, then moves an end of the selection that the message
+// left between the halves of a pair over the whole character. The selection
+// is set through the control's own procedure, which does not come back here.
+LRESULT WholeCharacterBox::CallKeepingTheSelectionWhole(UINT message, WPARAM wparam, LPARAM lparam) {
+  const std::optional<std::size_t> anchor = GoesOnWithADrag(message) ? drag_anchor_ : std::nullopt;
+  const UnitSpan before = SelectionOf(box_);
+  const LRESULT result = CallEditingWholeCharacters(message, wparam, lparam);
+  const UnitSpan after = SelectionOf(box_);
+  if (message == WM_LBUTTONUP) drag_anchor_.reset();
+  if (after == before && message != WM_LBUTTONDOWN) return result;
+
+  const std::u16string text = TextOf(box_);
+  window::CaretMove move = window::MoveOf(before, after, anchor);
+  std::optional<Heading> heading = HeadingOfKey(message, wparam);
+  if (!heading && HasThePointer(message) && window::SplitsAPair(text, move.selection.caret))
+    heading = SideNearerThePointer(box_, text, move.selection.caret, GET_X_LPARAM(lparam));
+  const std::optional<Selection> whole =
+      window::OnWholeCharacters(text, move.selection, heading.value_or(move.heading));
+  if (whole) {
+    Control(EM_SETSEL, whole->anchor, static_cast<LPARAM>(whole->caret));
+    move.selection = *whole;
+  }
+  // A press that the control goes on to drag from: the selection is anchored
+  // where it went down.
+  if (message == WM_LBUTTONDOWN && GetCapture() == box_) drag_anchor_ = move.selection.anchor;
+  return result;
+}
+
+// Backspace and Delete with nothing selected take one unit, and so does
+// Shift+Delete, which takes the character before the caret as Backspace does
+// (with a selection it cuts, and Ctrl+Delete takes the rest of the line:
+// whole characters). Where that unit is half of a pair, Backspace and Delete
+// find the whole pair selected, and the control takes it in the one change it
+// makes of its text. Shift+Delete would cut a selection to the clipboard: the
+// box takes that pair itself, as the control clears a selection.
+LRESULT WholeCharacterBox::CallEditingWholeCharacters(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (!typed_into_) return Control(message, wparam, lparam);
+  const bool backspace = message == WM_CHAR && wparam == VK_BACK;
+  const bool del = message == WM_KEYDOWN && wparam == VK_DELETE && !IsHeld(VK_CONTROL);
+  if (!backspace && !del) return CallInsertingWholeCharacters(message, wparam, lparam);
+  const UnitSpan selection = SelectionOf(box_);
+  if (selection.start != selection.end) return Control(message, wparam, lparam);
+  const bool backwards = backspace || IsHeld(VK_SHIFT);
+  const std::u16string text = TextOf(box_);
+  const UnitSpan character = backwards ? window::CharacterBefore(text, selection.start)
+                                       : window::CharacterAfter(text, selection.start);
+  if (character.end - character.start < 2) return Control(message, wparam, lparam);
+  Control(EM_SETSEL, character.start, static_cast<LPARAM>(character.end));
+  if (del && backwards) return Control(WM_CLEAR, 0, 0);
+  return Control(message, wparam, lparam);
+}
+
+// Passes the message on, and for one that puts text in place of the
+// selection keeps the insertion whole.
+LRESULT WholeCharacterBox::CallInsertingWholeCharacters(UINT message, WPARAM wparam, LPARAM lparam) {
+  std::u16string insertion;  // what the message puts in place of the selection
+  switch (message) {
+    case WM_PASTE:
+      insertion = ClipboardText(box_);
+      break;
+    case WM_KEYDOWN:
+      if (IsPasteKey(wparam)) insertion = ClipboardText(box_);
+      break;
+    case EM_REPLACESEL:
+      if (lparam != 0) insertion = reinterpret_cast<const char16_t*>(lparam);
+      break;
+    case WM_IME_COMPOSITION:
+      insertion = InputMethodText(box_, lparam);
+      break;
+    case WM_IME_CHAR:
+      // An input method's character is typed at once, where the system
+      // would post it on as a WM_CHAR for later, so that a pair's low half
+      // finds its high half already in place.
+      message = WM_CHAR;
+      [[fallthrough]];
+    case WM_CHAR:
+      // Only a half of a pair can be left half: the box is read for no other.
+      if (IsSurrogate(static_cast<char16_t>(wparam)) &&
+          window::TypedUnitLeavesHalf(static_cast<char16_t>(wparam), UnitBeforeSelection(box_), RoomIn(box_)))
+        return 0;
+      break;
+    default:
+      break;
+  }
+  if (insertion.empty()) return Control(message, wparam, lparam);
+  const int room = RoomIn(box_);
+  // Not one whole character fits: the text and the selection stay as they
+  // are, where the control would take the selection away for nothing.
+  if (window::UnitsThatFit(insertion, room) == 0) return 0;
+  if (!WouldSplitAPair(insertion, room)) return Control(message, wparam, lparam);
+
+  // For this message alone the limit is one unit lower: the control ends the
+  // insertion before the pair, in the one change it makes of its text.
+  const int limit = LimitOf(box_);
+  SendMessageW(box_, EM_LIMITTEXT, static_cast<WPARAM>(limit - 1), 0);
+  const LRESULT result = Control(message, wparam, lparam);
+  SendMessageW(box_, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
+  return result;
 }
 
 }  // namespace tavrel::win32

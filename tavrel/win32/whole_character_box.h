@@ -3,27 +3,51 @@
 // character beyond the Basic Multilingual Plane. Passing a box's messages on
 // through here keeps it to whole characters:
 // - an insertion that the box's limit would cut inside a pair is cut before
-//   the pair, by a limit one unit lower for that message alone, and a typed
-//   half that could not become whole goes nowhere;
-// - Backspace and Delete take a whole pair;
+//   the pair, by a limit one unit lower for that message alone; one of which
+//   not a single whole character fits changes nothing; and a typed half that
+//   could not become whole goes nowhere;
+// - Backspace, Delete and Shift+Delete take a whole pair;
 // - keys, clicks and drags never leave the caret or an end of the selection
-//   between the halves of a pair.
+//   between the halves of a pair: a click there goes to the side of the
+//   character nearer the pointer, and a drag keeps the anchor where its
+//   button went down.
 // What the control does with everything else stays its own, and where it
 // already treats a pair as one character (Windows) nothing changes.
 #pragma once
 
 #include <windows.h>
 
+#include <cstddef>
+#include <optional>
+
 namespace tavrel::win32 {
 
-// For a box the user types into: all of the above. Passes the message on to
-// the control's own procedure. The control's limit must be above one unit,
-// since a limit of 0 means none.
-LRESULT CallKeepingCharactersWhole(WNDPROC control_procedure, HWND box, UINT message, WPARAM wparam,
-                                   LPARAM lparam);
+class WholeCharacterBox {
+ public:
+  // The box, the control's own procedure that its messages go on to, and
+  // whether the user types into it (all of the above) or only reads and
+  // selects (the caret and the selection alone). The limit of a box the user
+  // types into must be above one unit, since a limit of 0 means none.
+  void Attach(HWND box, WNDPROC control_procedure, bool typed_into);
 
-// For a read-only box: the caret and the selection alone.
-LRESULT CallKeepingSelectionWhole(WNDPROC control_procedure, HWND box, UINT message, WPARAM wparam,
-                                  LPARAM lparam);
+  // Passes one of the box's messages on to the control, keeping the box to
+  // whole characters.
+  LRESULT Call(UINT message, WPARAM wparam, LPARAM lparam);
+
+ private:
+  LRESULT CallKeepingTheSelectionWhole(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT CallEditingWholeCharacters(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT CallInsertingWholeCharacters(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Control(UINT message, WPARAM wparam, LPARAM lparam) const {
+    return CallWindowProcW(procedure_, box_, message, wparam, lparam);
+  }
+
+  HWND box_ = nullptr;
+  WNDPROC procedure_ = nullptr;
+  bool typed_into_ = false;
+  // Where the selection of a drag with the left button began, while the
+  // control drags it.
+  std::optional<std::size_t> drag_anchor_;
+};
 
 }  // namespace tavrel::win32

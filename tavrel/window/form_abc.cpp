@@ -36,7 +36,12 @@ void Form_Load(WindowToolkit& form) {
   SetFonts(form, "Text", kTextBoxCount, kLoadedBoxFont);
 }
 
-void Form_MouseDown(WindowToolkit& form) { form.BeginSystemMove(); }
+void Form_MouseDown(WindowToolkit& form, MouseButton button) {
+  if (button == MouseButton::Left)
+    form.BeginSystemMove();
+  else
+    form.MoveWithPointerWhileHeld(button);
+}
 
 void Form_MouseMove(WindowToolkit& form) {
   Show(form, Image::Image1);

@@ -10,8 +10,11 @@ namespace tavrel::window {
 // Sizes the window, empties Text1 and sets the fonts of the labels and boxes.
 void Form_Load(WindowToolkit& form);
 
-// A press anywhere on the background moves the window with the mouse.
-void Form_MouseDown(WindowToolkit& form);
+// A press anywhere on the background moves the window with the mouse while
+// that button is held. The system's move serves the left button; it ends
+// only on a left release, so for the other buttons the window follows the
+// pointer itself, and no move outlasts the press that began it.
+void Form_MouseDown(WindowToolkit& form, MouseButton button);
 
 // Over the background both buttons return to their normal look.
 void Form_MouseMove(WindowToolkit& form);

@@ -47,7 +47,7 @@ void MouseRouter::Press(MouseButton button, PixelPoint point) {
   // The handlers may move, minimize or unload the window: nothing of the
   // router is used after them.
   if (target == kBackground) {
-    Form_MouseDown(form_);
+    Form_MouseDown(form_, button);
   } else if (Is(target, Image::Image2)) {
     Image2_MouseDown(form_);
   } else if (Is(target, Image::Image5)) {

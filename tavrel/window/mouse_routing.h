@@ -14,8 +14,6 @@
 
 namespace tavrel::window {
 
-enum class MouseButton { Left, Right, Middle };
-
 // What the mouse is over, among what the window draws itself.
 struct MouseTarget {
   enum class Kind { Background, Label, Image } kind = Kind::Background;

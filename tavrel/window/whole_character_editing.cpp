@@ -5,19 +5,11 @@
 namespace tavrel::window {
 namespace {
 
-struct Movement {
-  Selection selection;
-  Heading heading;
-};
+bool IsEndOf(UnitSpan span, std::size_t at) { return at == span.start || at == span.end; }
 
-// Which end of the new selection moved and which way, told from the old one:
-// the end that kept its place is the anchor.
-Movement MovementOf(UnitSpan before, UnitSpan after) {
-  if (after.start == after.end) return {{after.start, after.start}, after.start >= before.end ? Heading::On : Heading::Back};
-  if (after.start == before.start) return {{after.start, after.end}, after.end > before.end ? Heading::On : Heading::Back};
-  if (after.end == before.end) return {{after.end, after.start}, after.start < before.start ? Heading::Back : Heading::On};
-  return {{after.start, after.end}, Heading::On};  // a new selection, made from its start
-}
+// The end of the span that is not the anchor; the span's start where neither
+// is.
+std::size_t OtherEnd(UnitSpan span, std::size_t anchor) { return anchor == span.start ? span.end : span.start; }
 
 }  // namespace
 
@@ -36,12 +28,24 @@ UnitSpan CharacterAfter(std::u16string_view text, std::size_t caret) {
   return {caret, caret + CharacterLength(text, caret)};
 }
 
-std::optional<Selection> SelectionOnWholeCharacters(std::u16string_view text, UnitSpan before, UnitSpan after,
-                                                    std::optional<Heading> key_heading) {
-  if (!SplitsAPair(text, after.start) && !SplitsAPair(text, after.end)) return std::nullopt;
-  const Movement movement = MovementOf(before, after);
-  const Heading heading = key_heading.value_or(movement.heading);
-  Selection selection = movement.selection;
+CaretMove MoveOf(UnitSpan before, UnitSpan after, std::optional<std::size_t> anchor) {
+  if (after.start == after.end)
+    return {{after.start, after.start}, after.start >= before.end ? Heading::On : Heading::Back};
+  if (anchor && IsEndOf(after, *anchor)) {
+    const std::size_t caret = OtherEnd(after, *anchor);
+    const std::size_t old_caret = IsEndOf(before, *anchor) ? OtherEnd(before, *anchor) : *anchor;
+    return {{*anchor, caret}, caret >= old_caret ? Heading::On : Heading::Back};
+  }
+  // The end that kept its place is the anchor.
+  if (after.start == before.start)
+    return {{after.start, after.end}, after.end > before.end ? Heading::On : Heading::Back};
+  if (after.end == before.end)
+    return {{after.end, after.start}, after.start < before.start ? Heading::Back : Heading::On};
+  return {{after.start, after.end}, Heading::On};  // a new selection, made from its start
+}
+
+std::optional<Selection> OnWholeCharacters(std::u16string_view text, Selection selection, Heading heading) {
+  if (!SplitsAPair(text, selection.anchor) && !SplitsAPair(text, selection.caret)) return std::nullopt;
   const bool collapsed = selection.anchor == selection.caret;
   if (SplitsAPair(text, selection.caret)) heading == Heading::On ? ++selection.caret : --selection.caret;
   if (collapsed)
@@ -49,6 +53,14 @@ std::optional<Selection> SelectionOnWholeCharacters(std::u16string_view text, Un
   else if (SplitsAPair(text, selection.anchor))
     selection.anchor < selection.caret ? --selection.anchor : ++selection.anchor;
   return selection;
+}
+
+std::optional<Selection> SelectionOnWholeCharacters(std::u16string_view text, UnitSpan before, UnitSpan after,
+                                                    std::optional<Heading> heading,
+                                                    std::optional<std::size_t> anchor) {
+  if (!SplitsAPair(text, after.start) && !SplitsAPair(text, after.end)) return std::nullopt;
+  const CaretMove move = MoveOf(before, after, anchor);
+  return OnWholeCharacters(text, move.selection, heading.value_or(move.heading));
 }
 
 }  // namespace tavrel::window

@@ -38,13 +38,29 @@ bool SplitsAPair(std::u16string_view text, std::size_t at);
 UnitSpan CharacterBefore(std::u16string_view text, std::size_t caret);
 UnitSpan CharacterAfter(std::u16string_view text, std::size_t caret);
 
-// The selection to show in place of `after`, which the control made out of
-// `before`, when one of its ends splits a pair; nothing when neither does.
-// The moved caret goes on the way it went, over the whole character: the way
-// the key names when it names one (Left, Home, ...), else the way it went from
-// `before`. An anchor that splits a pair widens the selection to take the
-// whole character in.
+// The selection the control made, `after`, out of the one it had, `before`:
+// which of its ends is the anchor, and which way the caret went. The anchor
+// is the one given where the caller knows it (a drag's is where its button
+// went down) and it is an end of `after`; else the end that kept its place.
+struct CaretMove {
+  Selection selection;
+  Heading heading;
+  friend bool operator==(const CaretMove&, const CaretMove&) = default;
+};
+CaretMove MoveOf(UnitSpan before, UnitSpan after, std::optional<std::size_t> anchor = std::nullopt);
+
+// The selection on whole characters, nothing when neither end splits a pair:
+// a caret between the halves of a pair goes over the whole character the
+// heading's way; an anchor there widens the selection to take the whole
+// character in; a collapsed selection stays collapsed.
+std::optional<Selection> OnWholeCharacters(std::u16string_view text, Selection selection, Heading heading);
+
+// Both in one: the selection to show in place of `after` when one of its ends
+// splits a pair. The caret goes on the way the heading names when one is
+// given (the key's way: Left, Home, ...; the side of the character nearer the
+// pointer), else the way it went from `before`.
 std::optional<Selection> SelectionOnWholeCharacters(std::u16string_view text, UnitSpan before, UnitSpan after,
-                                                    std::optional<Heading> key_heading);
+                                                    std::optional<Heading> heading,
+                                                    std::optional<std::size_t> anchor = std::nullopt);
 
 }  // namespace tavrel::window

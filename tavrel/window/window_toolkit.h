@@ -17,6 +17,8 @@ inline constexpr int kImageCount = 6;
 
 constexpr int IndexOf(Image image) { return static_cast<int>(image); }
 
+enum class MouseButton { Left, Right, Middle };
+
 // A label or a text box, found by its name.
 class NamedControl {
  public:
@@ -49,8 +51,14 @@ class WindowToolkit {
   virtual void PutOnClipboard(const std::u16string& text) = 0;
 
   // Lets go of the mouse and asks the system to move the window with it, as
-  // though its caption bar had been pressed.
+  // though its caption bar had been pressed. The system's move lasts until
+  // the left button is released.
   virtual void BeginSystemMove() = 0;
+
+  // Keeps the mouse and moves the window with the pointer for as long as
+  // that button is held: the window stays where it is under the pointer, and
+  // stops at the button's release.
+  virtual void MoveWithPointerWhileHeld(MouseButton button) = 0;
 
   // Opens the maker's web page (module URL_Mail).
   virtual void OpenHomePage() = 0;

@@ -206,8 +206,9 @@ struct PressCase {
 TEST_F(Routed, PressesOnTheBackgroundMoveTheWindowAndTheLinkOpensOnAClick) {
   const std::vector<PressCase> cases = {
       {"left on the background", {PressAt(kOnBackground)}, {"SystemMove"}},
-      {"right on the background", {PressAt(kOnBackground, MouseButton::Right)}, {"SystemMove"}},
-      {"middle on the background", {PressAt(kOnBackground, MouseButton::Middle)}, {"SystemMove"}},
+      {"right on the background", {PressAt(kOnBackground, MouseButton::Right)}, {"MoveWhileHeld Right"}},
+      {"middle on the background", {PressAt(kOnBackground, MouseButton::Middle)}, {"MoveWhileHeld Middle"}},
+      {"right on a frame line", {PressAt(kOnLine1, MouseButton::Right)}, {"MoveWhileHeld Right"}},
       {"on a frame line", {PressAt(kOnLine1)}, {"SystemMove"}},
       {"on a label", {PressAt(kOnLabel1), ReleaseAt(kOnLabel1)}, {}},
       {"on an image", {PressAt(kClose), ReleaseAt(kClose)}, {}},

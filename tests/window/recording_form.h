@@ -47,6 +47,10 @@ class RecordingForm final : public WindowToolkit {
   void Unload() override { Record("Unload"); }
   void PutOnClipboard(const std::u16string& text) override { Record("Clipboard '" + Utf8(text) + "'"); }
   void BeginSystemMove() override { Record("SystemMove"); }
+  void MoveWithPointerWhileHeld(MouseButton button) override {
+    static constexpr const char* kNames[] = {"Left", "Right", "Middle"};
+    Record(std::string("MoveWhileHeld ") + kNames[static_cast<int>(button)]);
+  }
   void OpenHomePage() override { Record("OpenHomePage"); }
 
   // The calls that are not about images, in order.

@@ -83,6 +83,57 @@ TEST(WholeCharacterEditing, TheCaretAndTheSelectionsEndsStepOverAPairTheWayTheyW
     EXPECT_EQ(SelectionOnWholeCharacters(kText, c.before, c.after, c.key), c.whole) << c.name;
 }
 
+// A drag knows where its button went down: the anchor stays there when the
+// caret crosses it into a pair, where the ends alone cannot tell which of
+// them moved.
+struct DragCase {
+  const char* name;
+  std::size_t anchor;
+  UnitSpan before, after;
+  std::optional<Heading> pointer;  // the side of the pair nearer the pointer
+  std::optional<Selection> whole;
+};
+
+TEST(WholeCharacterEditing, ADragKeepsItsAnchorWhereItsButtonWentDown) {
+  const DragCase cases[] = {
+      {"back across the anchor, onto the pair's right half", 3, {3, 4}, {2, 3}, Heading::On, Selection{3, 3}},
+      {"back across the anchor, onto the pair's left half", 3, {3, 4}, {2, 3}, Heading::Back, Selection{3, 1}},
+      {"back across the anchor, the way it went", 3, {3, 4}, {2, 3}, std::nullopt, Selection{3, 1}},
+      {"on across the anchor, onto the pair's left half", 1, {0, 1}, {1, 2}, Heading::Back, Selection{1, 1}},
+      {"on across the anchor, onto the pair's right half", 1, {0, 1}, {1, 2}, Heading::On, Selection{1, 3}},
+      {"on across the anchor, the way it went", 1, {0, 1}, {1, 2}, std::nullopt, Selection{1, 3}},
+      {"back from the anchor into the pair", 4, {4, 4}, {2, 4}, std::nullopt, Selection{4, 1}},
+      {"on from the anchor into the pair", 0, {0, 0}, {0, 2}, std::nullopt, Selection{0, 3}},
+      {"back to the anchor's own place", 3, {3, 4}, {3, 3}, std::nullopt, std::nullopt},
+      {"an anchor that is no end of the selection is guessed", 4, {0, 1}, {1, 2}, std::nullopt, Selection{1, 3}},
+  };
+  for (const DragCase& c : cases)
+    EXPECT_EQ(SelectionOnWholeCharacters(kText, c.before, c.after, c.pointer, c.anchor), c.whole) << c.name;
+
+  // Without the anchor, the back crossing takes the pair's far side for it.
+  EXPECT_EQ(SelectionOnWholeCharacters(kText, {3, 4}, {2, 3}, std::nullopt), (Selection{1, 3}));
+}
+
+TEST(WholeCharacterEditing, TheCaretsWayIsToldFromItsLastPlace) {
+  struct Case {
+    const char* name;
+    UnitSpan before, after;
+    std::optional<std::size_t> anchor;
+    CaretMove move;
+  };
+  const Case cases[] = {
+      {"a caret moved on", {1, 1}, {3, 3}, std::nullopt, {{3, 3}, Heading::On}},
+      {"a caret moved back", {3, 3}, {1, 1}, std::nullopt, {{1, 1}, Heading::Back}},
+      {"a selection grown on", {1, 1}, {1, 3}, std::nullopt, {{1, 3}, Heading::On}},
+      {"a selection grown back", {3, 3}, {1, 3}, std::nullopt, {{3, 1}, Heading::Back}},
+      {"the anchor known, the caret back across it", {3, 4}, {2, 3}, 3, {{3, 2}, Heading::Back}},
+      {"the anchor known, the caret on across it", {2, 3}, {3, 4}, 3, {{3, 4}, Heading::On}},
+      {"the anchor known, the caret shrinking back", {0, 4}, {0, 2}, 0, {{0, 2}, Heading::Back}},
+      {"the anchor known, collapsed onto it", {0, 4}, {0, 0}, 0, {{0, 0}, Heading::Back}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(MoveOf(c.before, c.after, c.anchor), c.move) << c.name;
+}
+
 TEST(WholeCharacterEditing, NextToAnotherPairTheCaretStopsBetweenThePairs) {
   const std::u16string pairs = u"\U00020000\U00020001";  // split at 1 and 3
   EXPECT_EQ(SelectionOnWholeCharacters(pairs, {4, 4}, {3, 3}, Heading::Back), (Selection{2, 2}));

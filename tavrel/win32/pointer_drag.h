@@ -1,0 +1,41 @@
+// The window moved with the pointer while a mouse button other than the left
+// one is held on its background. The system's move serves only the left
+// button: it lasts until a left release, so begun by another button it would
+// leave the window stuck to the pointer, and take the keys, after that
+// button's release.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "tavrel/window/window_toolkit.h"
+
+namespace tavrel::win32 {
+
+class PointerDrag {
+ public:
+  // From the pointer's place at the message being handled (the press): the
+  // window keeps that place under the pointer. The window must have the
+  // mouse captured for as long as the button is held.
+  void Begin(HWND window, window::MouseButton button);
+
+  // Moves the window to the pointer's place at the message being handled,
+  // while a drag lasts.
+  void Follow() const;
+
+  // The drag ends at the release of the button that began it, or when the
+  // window loses the mouse.
+  void Release(window::MouseButton button);
+  void End() { drag_.reset(); }
+
+ private:
+  struct Drag {
+    HWND window;
+    window::MouseButton button;
+    POINT grip;  // the pointer, from the window's top-left corner
+  };
+  std::optional<Drag> drag_;
+};
+
+}  // namespace tavrel::win32
