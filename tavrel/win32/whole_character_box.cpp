@@ -104,10 +104,11 @@ bool GoesOnWithADrag(UINT message) {
   return message == WM_MOUSEMOVE || message == WM_TIMER || message == WM_LBUTTONUP;
 }
 
-// The messages that carry the pointer's place in the box.
-bool HasThePointer(UINT message) {
-  return message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_MOUSEMOVE ||
-         message == WM_LBUTTONUP;
+// The messages on which the control puts the caret where the pointer is, at
+// the place they carry: a press, and a move or the release of a drag. A
+// double click selects a word instead.
+bool PlacesTheCaretAtThePointer(UINT message) {
+  return message == WM_LBUTTONDOWN || message == WM_MOUSEMOVE || message == WM_LBUTTONUP;
 }
 
 // The way a caret key sends the caret; nothing for other keys and messages.
@@ -129,18 +130,16 @@ std::optional<Heading> HeadingOfKey(UINT message, WPARAM key) {
   }
 }
 
-// The side of the pair split at `split` that lies nearer the pointer, at x
-// in the box's client area: the boundary a click there belongs to.
-Heading SideNearerThePointer(HWND box, std::u16string_view text, std::size_t split, int x) {
-  const LRESULT place = SendMessageW(box, EM_POSFROMCHAR, split - 1, 0);
-  const int left = static_cast<short>(LOWORD(place));
+// Where the pair that starts at a unit of the box's text lies in the box.
+window::PixelSpan PairOnScreen(HWND box, std::u16string_view text, std::size_t start) {
+  const LRESULT place = SendMessageW(box, EM_POSFROMCHAR, start, 0);
   HDC dc = GetDC(box);
   HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
   SIZE pair{};
-  GetTextExtentPoint32W(dc, windows::WideUnits(text.substr(split - 1, 2)), 2, &pair);
+  GetTextExtentPoint32W(dc, windows::WideUnits(text.substr(start, 2)), 2, &pair);
   SelectObject(dc, previous);
   ReleaseDC(box, dc);
-  return 2 * (x - left) < pair.cx ? Heading::Back : Heading::On;
+  return {static_cast<short>(LOWORD(place)), static_cast<int>(pair.cx)};
 }
 
 // Whether the control, which takes as many units as there is room for, would
@@ -168,26 +167,32 @@ LRESULT WholeCharacterBox::Call(UINT message, WPARAM wparam, LPARAM lparam) {
 // is set through the control's own procedure, which does not come back here.
 LRESULT WholeCharacterBox::CallKeepingTheSelectionWhole(UINT message, WPARAM wparam, LPARAM lparam) {
   const std::optional<std::size_t> anchor = GoesOnWithADrag(message) ? drag_anchor_ : std::nullopt;
+  // A press puts the caret where the pointer is, and so does a drag, while
+  // the control has the mouse.
+  const bool at_the_pointer =
+      message == WM_LBUTTONDOWN || (PlacesTheCaretAtThePointer(message) && GetCapture() == box_);
   const UnitSpan before = SelectionOf(box_);
   const LRESULT result = CallEditingWholeCharacters(message, wparam, lparam);
   const UnitSpan after = SelectionOf(box_);
   if (message == WM_LBUTTONUP) drag_anchor_.reset();
-  if (after == before && message != WM_LBUTTONDOWN) return result;
+  if (after == before && !at_the_pointer) return result;
 
   const std::u16string text = TextOf(box_);
-  window::CaretMove move = window::MoveOf(before, after, anchor);
-  std::optional<Heading> heading = HeadingOfKey(message, wparam);
-  if (!heading && HasThePointer(message) && window::SplitsAPair(text, move.selection.caret))
-    heading = SideNearerThePointer(box_, text, move.selection.caret, GET_X_LPARAM(lparam));
-  const std::optional<Selection> whole =
-      window::OnWholeCharacters(text, move.selection, heading.value_or(move.heading));
-  if (whole) {
-    Control(EM_SETSEL, whole->anchor, static_cast<LPARAM>(whole->caret));
-    move.selection = *whole;
-  }
+  const window::CaretMove move = window::MoveOf(before, after, anchor);
+  Selection chosen = move.selection;
+  // Beside a pair, or between its halves, the pointer says where it goes.
+  if (at_the_pointer)
+    chosen = window::WithCaretAt(
+        chosen, window::CaretNearerThePointer(text, chosen.caret, GET_X_LPARAM(lparam), [&](std::size_t start) {
+          return PairOnScreen(box_, text, start);
+        }));
+  if (const std::optional<Selection> whole =
+          window::OnWholeCharacters(text, chosen, HeadingOfKey(message, wparam).value_or(move.heading)))
+    chosen = *whole;
+  if (chosen != move.selection) Control(EM_SETSEL, chosen.anchor, static_cast<LPARAM>(chosen.caret));
   // A press that the control goes on to drag from: the selection is anchored
   // where it went down.
-  if (message == WM_LBUTTONDOWN && GetCapture() == box_) drag_anchor_ = move.selection.anchor;
+  if (message == WM_LBUTTONDOWN && GetCapture() == box_) drag_anchor_ = chosen.anchor;
   return result;
 }
 

@@ -55,6 +55,27 @@ std::optional<Selection> OnWholeCharacters(std::u16string_view text, Selection s
   return selection;
 }
 
+std::size_t CaretNearerThePointer(std::u16string_view text, std::size_t caret, int x,
+                                  const std::function<PixelSpan(std::size_t)>& pair_at) {
+  const auto nearer_boundary = [&](std::size_t start, PixelSpan span) {
+    return 2 * (x - span.left) < span.width ? start : start + 2;
+  };
+  const auto under_the_pointer = [&](PixelSpan span) { return x >= span.left && x < span.left + span.width; };
+  if (SplitsAPair(text, caret)) return nearer_boundary(caret - 1, pair_at(caret - 1));
+  // The pair that ends at the caret, and the one that starts at it.
+  if (caret >= 2 && CharacterLength(text, caret - 2) == 2) {
+    if (const PixelSpan span = pair_at(caret - 2); under_the_pointer(span)) return nearer_boundary(caret - 2, span);
+  }
+  if (caret < text.size() && CharacterLength(text, caret) == 2) {
+    if (const PixelSpan span = pair_at(caret); under_the_pointer(span)) return nearer_boundary(caret, span);
+  }
+  return caret;
+}
+
+Selection WithCaretAt(Selection selection, std::size_t caret) {
+  return {selection.anchor == selection.caret ? caret : selection.anchor, caret};
+}
+
 std::optional<Selection> SelectionOnWholeCharacters(std::u16string_view text, UnitSpan before, UnitSpan after,
                                                     std::optional<Heading> heading,
                                                     std::optional<std::size_t> anchor) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -54,6 +55,22 @@ CaretMove MoveOf(UnitSpan before, UnitSpan after, std::optional<std::size_t> anc
 // heading's way; an anchor there widens the selection to take the whole
 // character in; a collapsed selection stays collapsed.
 std::optional<Selection> OnWholeCharacters(std::u16string_view text, Selection selection, Heading heading);
+
+// Where the caret goes that a press or a drag of the pointer, at x in the
+// box, put at `caret`. A control that knows nothing of pairs can put it
+// between the halves of the one under the pointer, or beside it on the far
+// side: where the caret splits a pair or touches one that lies under the
+// pointer, it goes to that pair's boundary nearer the pointer; elsewhere it
+// stays. pair_at tells where the pair that starts at a unit lies in the box.
+struct PixelSpan {
+  int left = 0, width = 0;
+};
+std::size_t CaretNearerThePointer(std::u16string_view text, std::size_t caret, int x,
+                                  const std::function<PixelSpan(std::size_t)>& pair_at);
+
+// The selection with its caret elsewhere: a collapsed one stays collapsed,
+// the anchor of another stays where it is.
+Selection WithCaretAt(Selection selection, std::size_t caret);
 
 // Both in one: the selection to show in place of `after` when one of its ends
 // splits a pair. The caret goes on the way the heading names when one is

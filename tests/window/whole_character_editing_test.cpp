@@ -134,6 +134,48 @@ TEST(WholeCharacterEditing, TheCaretsWayIsToldFromItsLastPlace) {
   for (const Case& c : cases) EXPECT_EQ(MoveOf(c.before, c.after, c.anchor), c.move) << c.name;
 }
 
+// A box that lays its text out from x 10, 8 pixels to a unit.
+PixelSpan PairAt(std::size_t start) { return {10 + 8 * static_cast<int>(start), 16}; }
+
+TEST(WholeCharacterEditing, ThePointerTakesTheCaretToTheNearerSideOfAPair) {
+  struct Case {
+    const char* name;
+    std::u16string text;
+    std::size_t caret;  // where the control put it
+    int x;
+    std::size_t placed;
+  };
+  // In kText the pair lies from x 18 to 34.
+  const std::u16string pairs = u"\U00020000\U00020001";  // from x 10 to 26 and 26 to 42
+  const Case cases[] = {
+      {"put before the pair, the pointer on its right half", kText, 1, 30, 3},
+      {"put before the pair, the pointer on its left half", kText, 1, 20, 1},
+      {"put between the halves, the pointer on the right half", kText, 2, 30, 3},
+      {"put between the halves, the pointer on the left half", kText, 2, 20, 1},
+      {"put between the halves, the pointer just right of the middle", kText, 2, 26, 3},
+      {"put between the halves, the pointer just left of the middle", kText, 2, 25, 1},
+      {"put after the pair, the pointer on its left half", kText, 3, 20, 1},
+      {"put after the pair, the pointer on its right half", kText, 3, 30, 3},
+      {"put after the pair, the pointer on the next character", kText, 3, 38, 3},
+      {"put before the pair, the pointer on the character before", kText, 1, 12, 1},
+      {"put at the start, by no pair", kText, 0, 12, 0},
+      {"put between the halves, the pointer past the box's left edge", kText, 2, -5, 1},
+      {"put between the halves, the pointer past the box's right edge", kText, 2, 300, 3},
+      {"between two pairs, the pointer on the first one's left half", pairs, 2, 14, 0},
+      {"between two pairs, the pointer on the first one's right half", pairs, 2, 22, 2},
+      {"between two pairs, the pointer on the second one's left half", pairs, 2, 28, 2},
+      {"between two pairs, the pointer on the second one's right half", pairs, 2, 38, 4},
+      {"a lone high half is no pair", u"a\xD840" u"b", 1, 20, 1},
+  };
+  for (const Case& c : cases) EXPECT_EQ(CaretNearerThePointer(c.text, c.caret, c.x, PairAt), c.placed) << c.name;
+}
+
+TEST(WholeCharacterEditing, ACollapsedSelectionStaysCollapsedWhenItsCaretMoves) {
+  EXPECT_EQ(WithCaretAt({2, 2}, 5), (Selection{5, 5}));
+  EXPECT_EQ(WithCaretAt({1, 3}, 5), (Selection{1, 5}));
+  EXPECT_EQ(WithCaretAt({3, 1}, 0), (Selection{3, 0}));
+}
+
 TEST(WholeCharacterEditing, NextToAnotherPairTheCaretStopsBetweenThePairs) {
   const std::u16string pairs = u"\U00020000\U00020001";  // split at 1 and 3
   EXPECT_EQ(SelectionOnWholeCharacters(pairs, {4, 4}, {3, 3}, Heading::Back), (Selection{2, 2}));
