@@ -26,11 +26,6 @@ constexpr POINT kOnLabel4{96, 187};
 constexpr POINT kOnClose{283, 19};
 constexpr POINT kOnMinimize{263, 19};
 
-bool Responds(HWND window) {
-  DWORD_PTR result = 0;
-  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 3000, &result) != 0;
-}
-
 TEST(TavrelWindow, IsTheBorderlessDesignedWindowAndLooksUpEveryChange) {
   TavrelProcess tavrel;
   ASSERT_NE(tavrel.Window(), nullptr);
@@ -210,9 +205,11 @@ TEST(TavrelWindow, TheRealKeysAndMouseNeverSplitACharacterBeyondTheBmp) {
       EXPECT_FALSE(HoldsHalfCharacter(tavrel.Text(box))) << c.keys << ": Text" << box;
   }
 
-  // A click anywhere over the text puts the caret beside a whole character.
+  // A click anywhere over the text puts the caret beside a whole character,
+  // and the clicks over the pair put it on either side of the pair.
   tavrel.SetText1(L"中" + pair + L"a");
   HWND text1 = tavrel.Box(1);
+  bool caret_before_the_pair = false, caret_after_the_pair = false;
   for (int x = 150; x <= 210; x += 3) {
     tavrel.ClickAt(x, 73);
     Sleep(300);  // no double click
@@ -220,7 +217,13 @@ TEST(TavrelWindow, TheRealKeysAndMouseNeverSplitACharacterBeyondTheBmp) {
     SendMessageW(text1, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     EXPECT_NE(start, 2u) << "a click at x " << x;
     EXPECT_NE(end, 2u) << "a click at x " << x;
+    if (start == end) {
+      caret_before_the_pair = caret_before_the_pair || start == 1;
+      caret_after_the_pair = caret_after_the_pair || start == 3;
+    }
   }
+  EXPECT_TRUE(caret_before_the_pair) << "no click put the caret just before the pair (unit 1)";
+  EXPECT_TRUE(caret_after_the_pair) << "no click put the caret just after the pair (unit 3)";
 }
 
 // A box that takes the focus draws itself anew, without a paint message: the
@@ -264,6 +267,61 @@ TEST(TavrelWindow, ShowsTheNoCodeMessagesOneAfterAnotherWhileTheBoxesKeepTheirLi
   EXPECT_TRUE(tavrel.MessageBoxes().empty());
   EXPECT_EQ(tavrel.Text(2), L"a");
   EXPECT_EQ(tavrel.Text(3), L"， a ，");
+}
+
+// The right and the middle button drag the window by its background as the
+// left one does, but only while held: once released, whether the pointer
+// moved or not, the window stays where it is and the keyboard goes on.
+TEST(TavrelWindow, TheRightAndMiddleButtonsLetGoOfTheWindowOnTheirRelease) {
+  TavrelProcess tavrel;
+  ASSERT_NE(tavrel.Window(), nullptr);
+  // Moves the pointer with no button held, then clicks into Text1 and types
+  // there: once the letters have come, every move before them has been seen.
+  const auto move_freely_then_type = [&](const char* what) {
+    tavrel.MoveMouseBy(30, 20);
+    tavrel.MoveMouseBy(-15, 25);
+    tavrel.SetText1(L"");
+    tavrel.ClickAt(180, 73);
+    RunUnix("xdotool type --delay 60 zz");
+    EXPECT_TRUE(WaitUntil([&] { return tavrel.Text(1) == L"zz"; }, 3000))
+        << what << ": the keys typed into Text1 gave " << Ansi(tavrel.Text(1));
+  };
+  struct ButtonCase {
+    const char* name;
+    int button;  // as xdotool numbers them
+  };
+  for (const ButtonCase& c : {ButtonCase{"right", 3}, ButtonCase{"middle", 2}}) {
+    const std::string click = std::string("a ") + c.name + " click on the background";
+    {
+      const POINT before = tavrel.Origin();
+      tavrel.MoveMouseTo(kOnBackground.x, kOnBackground.y);
+      tavrel.PressMouse(c.button);
+      tavrel.ReleaseMouse(c.button);
+      move_freely_then_type(click.c_str());
+      const POINT after = tavrel.Origin();
+      EXPECT_EQ(after.x - before.x, 0) << click << ": the window followed the pointer";
+      EXPECT_EQ(after.y - before.y, 0) << click << ": the window followed the pointer";
+    }
+    const std::string drag = std::string("a ") + c.name + "-button drag by the background";
+    {
+      const POINT before = tavrel.Origin();
+      tavrel.MoveMouseTo(kOnBackground.x, kOnBackground.y);
+      tavrel.PressMouse(c.button);
+      tavrel.MoveMouseBy(40, 25);
+      tavrel.ReleaseMouse(c.button);
+      EXPECT_TRUE(WaitUntil(
+          [&] {
+            const POINT after = tavrel.Origin();
+            return after.x - before.x == 40 && after.y - before.y == 25;
+          },
+          3000))
+          << drag << ": moved by " << tavrel.Origin().x - before.x << ", " << tavrel.Origin().y - before.y;
+      move_freely_then_type(drag.c_str());
+      const POINT after = tavrel.Origin();
+      EXPECT_EQ(after.x - before.x, 40) << drag << ": the window followed the pointer after the release";
+      EXPECT_EQ(after.y - before.y, 25) << drag << ": the window followed the pointer after the release";
+    }
+  }
 }
 
 TEST(TavrelWindow, TheRealMouseDragsCopiesOpensTheLinkMinimizesAndCloses) {
@@ -363,10 +421,27 @@ TEST(TavrelWindow, TheRealMouseDragsCopiesOpensTheLinkMinimizesAndCloses) {
   // A click in an empty box leaves what another program put on the
   // clipboard as it was, all of its formats.
   tavrel.SetText1(L"");
-  for (const POINT at : {POINT{170, 73}, POINT{170, 114}, POINT{170, 150}}) {
+  struct EmptyBoxCase {
+    int box;
+    POINT at;
+  };
+  for (const EmptyBoxCase& c : {EmptyBoxCase{1, {170, 73}}, EmptyBoxCase{2, {170, 114}},
+                                EmptyBoxCase{3, {170, 150}}}) {
+    const POINT at = c.at;
     PutOnClipboard(L"copied elsewhere 中", stale_format);
+    const DWORD sequence = GetClipboardSequenceNumber();
     tavrel.ClickAt(at.x, at.y);
-    Sleep(300);
+    // The click has come once the box has the focus and the mouse is free
+    // again; Tavrel has done with it once it answers a message sent after.
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+          const GUITHREADINFO input = tavrel.InputState();
+          return input.hwndFocus == tavrel.Box(c.box) && input.hwndCapture == nullptr;
+        },
+        3000))
+        << "Text" << c.box << " clicked at " << at.x << ", " << at.y;
+    EXPECT_TRUE(tavrel.Responds()) << "Text" << c.box;
+    EXPECT_EQ(GetClipboardSequenceNumber(), sequence) << "Text" << c.box << ": the clipboard was written";
     std::wstring unicode;
     EXPECT_TRUE(ReadUnicodeClipboard(unicode)) << "at " << at.x << ", " << at.y;
     EXPECT_EQ(unicode, L"copied elsewhere 中") << "at " << at.x << ", " << at.y;
@@ -381,7 +456,7 @@ TEST(TavrelWindow, TheRealMouseDragsCopiesOpensTheLinkMinimizesAndCloses) {
   tavrel.ClickAt(170, 73);
   Sleep(500);
   CloseClipboard();
-  EXPECT_TRUE(Responds(window));
+  EXPECT_TRUE(tavrel.Responds());
   std::wstring kept;
   EXPECT_TRUE(ReadUnicodeClipboard(kept));
   EXPECT_EQ(kept, L"kept");
@@ -392,7 +467,7 @@ TEST(TavrelWindow, TheRealMouseDragsCopiesOpensTheLinkMinimizesAndCloses) {
     tavrel.ClickAt(kOnLabel4.x, kOnLabel4.y);
     Sleep(1000);
     EXPECT_FALSE(tavrel.HasEnded());
-    EXPECT_TRUE(Responds(window));
+    EXPECT_TRUE(tavrel.Responds());
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_FALSE(IsIconic(window));
     EXPECT_EQ(tavrel.Origin().x, before.x);
