@@ -46,7 +46,7 @@ std::string DescribedUnits(const Text& text) {
       described += buffer;
     }
   }
-  return '"' + described + '"';
+  return described;
 }
 
 }  // namespace tavrel::testing

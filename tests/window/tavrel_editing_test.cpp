@@ -20,6 +20,9 @@ namespace {
 using tavrel::testing::DescribedUnits;
 using tavrel::testing::HoldsHalfCharacter;
 
+// Text for a failure's message, in quotes.
+std::string Shown(const std::wstring& text) { return '"' + DescribedUnits(text) + '"'; }
+
 const std::wstring kPair = L"\U00020000";  // one character of two units
 constexpr POINT kInText1{180, 73};
 constexpr int kText1Middle = 73;
@@ -95,12 +98,12 @@ TEST(TavrelEditing, NoEditingOrCaretKeyLeavesHalfACharacterOrTheCaretInsideOne) 
       tavrel.Select(1, place.caret, place.caret);
       const KeyOutcome outcome = PressThenSentinel(tavrel, key);
       const std::string where = key + " with the caret " + place.name + " (unit " + std::to_string(place.caret) +
-                                ") in " + DescribedUnits(kSweptText);
+                                ") in " + Shown(kSweptText);
       EXPECT_TRUE(outcome.sentinel_came)
-          << where << ": the sentinel z typed after it never came; Text1 holds " << DescribedUnits(outcome.text);
+          << where << ": the sentinel z typed after it never came; Text1 holds " << Shown(outcome.text);
       EXPECT_FALSE(HoldsHalfCharacter(outcome.text))
           << where << ": Text1 holds half a character, with the sentinel z typed after the key: "
-          << DescribedUnits(outcome.text);
+          << Shown(outcome.text);
     }
   }
 }
@@ -134,11 +137,11 @@ TEST(TavrelEditing, DeletingASelectionBesideACharacterTakesTheSelectionWhole) {
       const std::wstring expected = std::wstring(kSweptText).replace(start, length, L"z");
 
       const KeyOutcome outcome = PressThenSentinel(tavrel, key);
-      const std::string where = std::string(key) + " over " + selection.name + " in " + DescribedUnits(kSweptText);
+      const std::string where = std::string(key) + " over " + selection.name + " in " + Shown(kSweptText);
       EXPECT_TRUE(outcome.sentinel_came) << where << ": the sentinel z typed after it never came";
       EXPECT_FALSE(HoldsHalfCharacter(outcome.text))
           << where << ": Text1 holds half a character, with the sentinel z typed after the key: "
-          << DescribedUnits(outcome.text);
+          << Shown(outcome.text);
       EXPECT_EQ(DescribedUnits(outcome.text), DescribedUnits(expected))
           << where << ", then the sentinel z";
     }
@@ -166,8 +169,8 @@ TEST(TavrelEditing, ShiftDeleteWithNothingSelectedTakesTheWholeCharacterBeforeTh
     tavrel.SetText1(c.before);
     RunUnix(std::string("xdotool key --delay 60 ") + c.keys);
     EXPECT_TRUE(WaitUntil([&] { return tavrel.Text(1) == c.after; }, 3000))
-        << c.keys << " in " << DescribedUnits(c.before) << " gives " << DescribedUnits(tavrel.Text(1))
-        << ", not " << DescribedUnits(c.after);
+        << c.keys << " in " << Shown(c.before) << " gives " << Shown(tavrel.Text(1))
+        << ", not " << Shown(c.after);
   }
 }
 
@@ -272,8 +275,8 @@ TEST(TavrelEditing, APasteAtTheLimitWithNoRoomForAWholeCharacterLeavesTheSelecti
     }
     const std::wstring text = tavrel.Text(1);
     EXPECT_EQ(text, full) << c.name << " over the last of 18 units, with the clipboard holding "
-                          << DescribedUnits(kPair) << ": Text1 holds " << text.size()
-                          << " units: " << DescribedUnits(text);
+                          << Shown(kPair) << ": Text1 holds " << text.size()
+                          << " units: " << Shown(text);
   }
 }
 
