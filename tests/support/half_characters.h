@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
+#include <string>
 
 #include "lookup/surrogates.h"
 
@@ -20,6 +22,31 @@ bool HoldsHalfCharacter(const Text& text) {
     ++i;
   }
   return false;
+}
+
+// The text's units for a test's message: printable ASCII as it is, a whole
+// pair as "[U+20000]", and every other unit, a lone half among them, as
+// "<D840>".
+template <typename Text>
+std::string DescribedUnits(const Text& text) {
+  std::string described;
+  char buffer[16];
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto unit = static_cast<char16_t>(text[i]);
+    if (unit >= 0x20 && unit < 0x7F) {
+      described += static_cast<char>(unit);
+    } else if (IsHighSurrogate(unit) && i + 1 < text.size() && IsLowSurrogate(static_cast<char16_t>(text[i + 1]))) {
+      const auto low = static_cast<char16_t>(text[i + 1]);
+      const unsigned long code = 0x10000ul + ((unit - 0xD800ul) << 10) + (low - 0xDC00ul);
+      std::snprintf(buffer, sizeof buffer, "[U+%lX]", code);
+      described += buffer;
+      ++i;
+    } else {
+      std::snprintf(buffer, sizeof buffer, "<%04X>", static_cast<unsigned>(unit));
+      described += buffer;
+    }
+  }
+  return described;
 }
 
 }  // namespace tavrel::testing

@@ -121,6 +121,36 @@ void TavrelProcess::SetText1(const std::wstring& text) {
   SendMessageW(Box(1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+BoxSelection TavrelProcess::Selection(int number) const {
+  BoxSelection selection;
+  SendMessageW(Box(number), EM_GETSEL, reinterpret_cast<WPARAM>(&selection.start),
+               reinterpret_cast<LPARAM>(&selection.end));
+  return selection;
+}
+
+void TavrelProcess::Select(int number, int anchor, int caret) const {
+  SendMessageW(Box(number), EM_SETSEL, static_cast<WPARAM>(anchor), static_cast<LPARAM>(caret));
+}
+
+int TavrelProcess::LeftEdgeOfUnit(int number, int unit) const {
+  const LRESULT place = SendMessageW(Box(number), EM_POSFROMCHAR, static_cast<WPARAM>(unit), 0);
+  POINT p{static_cast<short>(LOWORD(place)), static_cast<short>(HIWORD(place))};
+  MapWindowPoints(Box(number), window_, &p, 1);
+  return p.x;
+}
+
+GUITHREADINFO TavrelProcess::InputState() const {
+  GUITHREADINFO state{};
+  state.cbSize = sizeof state;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &state);
+  return state;
+}
+
+bool TavrelProcess::Responds() const {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 3000, &result) != 0;
+}
+
 POINT TavrelProcess::Origin() const {
   RECT frame{};
   GetWindowRect(window_, &frame);
@@ -146,6 +176,14 @@ void TavrelProcess::ClickAt(int x, int y) const {
   MoveMouseTo(x, y);
   RunUnix("xdotool click 1");
   Sleep(200);
+}
+
+void TavrelProcess::MoveMouseBy(int dx, int dy) const {
+  POINT from{};
+  GetCursorPos(&from);
+  constexpr int kSteps = 4;
+  for (int step = 1; step <= kSteps; ++step)
+    MoveMouseOnScreen(from.x + dx * step / kSteps, from.y + dy * step / kSteps);
 }
 
 std::vector<HWND> TavrelProcess::MessageBoxes() const {

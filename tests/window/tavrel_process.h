@@ -30,6 +30,12 @@ RECT ClientRectOf(HWND child, HWND parent);
 // The real mouse, at a point of the screen.
 void MoveMouseOnScreen(int x, int y);
 
+// A box's selection: the units from start up to end, start <= end.
+struct BoxSelection {
+  DWORD start = 0, end = 0;
+  friend bool operator==(const BoxSelection&, const BoxSelection&) = default;
+};
+
 class TavrelProcess {
  public:
   TavrelProcess();  // starts Tavrel.exe and waits for its window
@@ -46,6 +52,22 @@ class TavrelProcess {
   void SetText1(const std::wstring& text);
   std::wstring Text(int number) const { return WindowText(Box(number)); }
 
+  // A box's selection, and setting it as code would: the anchor stays, the
+  // caret is the end that keys and drags move.
+  BoxSelection Selection(int number) const;
+  void Select(int number, int anchor, int caret) const;
+
+  // The left edge of a unit of a box's text, in the window's client pixels,
+  // as the box lays its text out.
+  int LeftEdgeOfUnit(int number, int unit) const;
+
+  // The keyboard's focus and the mouse capture of Tavrel's thread.
+  GUITHREADINFO InputState() const;
+
+  // Whether Tavrel's thread answers a message sent to its window: once it
+  // has, it has finished with what it was doing before.
+  bool Responds() const;
+
   // The window's top-left corner on the screen.
   POINT Origin() const;
 
@@ -54,6 +76,9 @@ class TavrelProcess {
   void PressMouse(int button) const;
   void ReleaseMouse(int button) const;
   void ClickAt(int x, int y) const;
+  // Moves the real mouse from where it is by dx, dy, a few pixels a step, as
+  // a hand does.
+  void MoveMouseBy(int dx, int dy) const;
 
   // The text of the tooltip this process shows, or empty when none is shown.
   std::wstring ShownTooltip() const;

@@ -26,11 +26,6 @@ constexpr POINT kOnLabel4{96, 187};
 constexpr POINT kOnClose{283, 19};
 constexpr POINT kOnMinimize{263, 19};
 
-bool Responds(HWND window) {
-  DWORD_PTR result = 0;
-  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 3000, &result) != 0;
-}
-
 TEST(TavrelWindow, IsTheBorderlessDesignedWindowAndLooksUpEveryChange) {
   TavrelProcess tavrel;
   ASSERT_NE(tavrel.Window(), nullptr);
@@ -210,9 +205,11 @@ TEST(TavrelWindow, TheRealKeysAndMouseNeverSplitACharacterBeyondTheBmp) {
       EXPECT_FALSE(HoldsHalfCharacter(tavrel.Text(box))) << c.keys << ": Text" << box;
   }
 
-  // A click anywhere over the text puts the caret beside a whole character.
+  // A click anywhere over the text puts the caret beside a whole character,
+  // and the clicks over the pair put it on either side of the pair.
   tavrel.SetText1(L"中" + pair + L"a");
   HWND text1 = tavrel.Box(1);
+  bool caret_before_the_pair = false, caret_after_the_pair = false;
   for (int x = 150; x <= 210; x += 3) {
     tavrel.ClickAt(x, 73);
     Sleep(300);  // no double click
@@ -220,7 +217,13 @@ TEST(TavrelWindow, TheRealKeysAndMouseNeverSplitACharacterBeyondTheBmp) {
     SendMessageW(text1, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     EXPECT_NE(start, 2u) << "a click at x " << x;
     EXPECT_NE(end, 2u) << "a click at x " << x;
+    if (start == end) {
+      caret_before_the_pair = caret_before_the_pair || start == 1;
+      caret_after_the_pair = caret_after_the_pair || start == 3;
+    }
   }
+  EXPECT_TRUE(caret_before_the_pair) << "no click put the caret just before the pair (unit 1)";
+  EXPECT_TRUE(caret_after_the_pair) << "no click put the caret just after the pair (unit 3)";
 }
 
 // A box that takes the focus draws itself anew, without a paint message: the
@@ -264,6 +267,51 @@ TEST(TavrelWindow, ShowsTheNoCodeMessagesOneAfterAnotherWhileTheBoxesKeepTheirLi
   EXPECT_TRUE(tavrel.MessageBoxes().empty());
   EXPECT_EQ(tavrel.Text(2), L"a");
   EXPECT_EQ(tavrel.Text(3), L"， a ，");
+}
+
+// The right and the middle button drag the window by its background as the
+// left one does, but only while held: once released, whether the pointer
+// moved or not, the window stays where it is and the keyboard goes on.
+TEST(TavrelWindow, TheRightAndMiddleButtonsLetGoOfTheWindowOnTheirRelease) {
+  struct Case {
+    const char* what;
+    int button;  // as xdotool numbers them
+    POINT drag;  // how far the pointer moves while the button is held
+  };
+  for (const Case& c : {Case{"a right click on the background", 3, {0, 0}},
+                        Case{"a right-button drag by the background", 3, {40, 25}},
+                        Case{"a middle click on the background", 2, {0, 0}},
+                        Case{"a middle-button drag by the background", 2, {40, 25}}}) {
+    TavrelProcess tavrel;  // one of its own, which a window stuck to the pointer leaves to no other case
+    ASSERT_NE(tavrel.Window(), nullptr);
+    const POINT before = tavrel.Origin();
+    tavrel.MoveMouseTo(kOnBackground.x, kOnBackground.y);
+    tavrel.PressMouse(c.button);
+    if (c.drag.x != 0 || c.drag.y != 0) tavrel.MoveMouseBy(c.drag.x, c.drag.y);
+    tavrel.ReleaseMouse(c.button);
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+          const POINT after = tavrel.Origin();
+          return after.x - before.x == c.drag.x && after.y - before.y == c.drag.y;
+        },
+        3000))
+        << c.what << ": moved by " << tavrel.Origin().x - before.x << ", " << tavrel.Origin().y - before.y
+        << ", not " << c.drag.x << ", " << c.drag.y;
+
+    // The pointer moves on with no button held; then a click into Text1 and
+    // typing there: once the letters have come, every move before them has
+    // been seen.
+    tavrel.MoveMouseBy(30, 20);
+    tavrel.MoveMouseBy(-15, 25);
+    tavrel.ClickAt(180, 73);
+    RunUnix("xdotool type --delay 60 zz");
+    EXPECT_TRUE(WaitUntil([&] { return tavrel.Text(1) == L"zz"; }, 3000))
+        << c.what << ", then moves of the pointer, a click into Text1 and zz typed: Text1 holds '"
+        << Ansi(tavrel.Text(1)) << "'";
+    const POINT after = tavrel.Origin();
+    EXPECT_EQ(after.x - before.x, c.drag.x) << c.what << ": the window followed the pointer after the release";
+    EXPECT_EQ(after.y - before.y, c.drag.y) << c.what << ": the window followed the pointer after the release";
+  }
 }
 
 TEST(TavrelWindow, TheRealMouseDragsCopiesOpensTheLinkMinimizesAndCloses) {
@@ -363,10 +411,27 @@ TEST(TavrelWindow, TheRealMouseDragsCopiesOpensTheLinkMinimizesAndCloses) {
   // A click in an empty box leaves what another program put on the
   // clipboard as it was, all of its formats.
   tavrel.SetText1(L"");
-  for (const POINT at : {POINT{170, 73}, POINT{170, 114}, POINT{170, 150}}) {
+  struct EmptyBoxCase {
+    int box;
+    POINT at;
+  };
+  for (const EmptyBoxCase& c : {EmptyBoxCase{1, {170, 73}}, EmptyBoxCase{2, {170, 114}},
+                                EmptyBoxCase{3, {170, 150}}}) {
+    const POINT at = c.at;
     PutOnClipboard(L"copied elsewhere 中", stale_format);
+    const DWORD sequence = GetClipboardSequenceNumber();
     tavrel.ClickAt(at.x, at.y);
-    Sleep(300);
+    // The click has come once the box has the focus and the mouse is free
+    // again; Tavrel has done with it once it answers a message sent after.
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+          const GUITHREADINFO input = tavrel.InputState();
+          return input.hwndFocus == tavrel.Box(c.box) && input.hwndCapture == nullptr;
+        },
+        3000))
+        << "Text" << c.box << " clicked at " << at.x << ", " << at.y;
+    EXPECT_TRUE(tavrel.Responds()) << "Text" << c.box;
+    EXPECT_EQ(GetClipboardSequenceNumber(), sequence) << "Text" << c.box << ": the clipboard was written";
     std::wstring unicode;
     EXPECT_TRUE(ReadUnicodeClipboard(unicode)) << "at " << at.x << ", " << at.y;
     EXPECT_EQ(unicode, L"copied elsewhere 中") << "at " << at.x << ", " << at.y;
@@ -381,7 +446,7 @@ TEST(TavrelWindow, TheRealMouseDragsCopiesOpensTheLinkMinimizesAndCloses) {
   tavrel.ClickAt(170, 73);
   Sleep(500);
   CloseClipboard();
-  EXPECT_TRUE(Responds(window));
+  EXPECT_TRUE(tavrel.Responds());
   std::wstring kept;
   EXPECT_TRUE(ReadUnicodeClipboard(kept));
   EXPECT_EQ(kept, L"kept");
@@ -392,7 +457,7 @@ TEST(TavrelWindow, TheRealMouseDragsCopiesOpensTheLinkMinimizesAndCloses) {
     tavrel.ClickAt(kOnLabel4.x, kOnLabel4.y);
     Sleep(1000);
     EXPECT_FALSE(tavrel.HasEnded());
-    EXPECT_TRUE(Responds(window));
+    EXPECT_TRUE(tavrel.Responds());
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_FALSE(IsIconic(window));
     EXPECT_EQ(tavrel.Origin().x, before.x);
