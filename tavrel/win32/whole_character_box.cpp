@@ -1,6 +1,7 @@
 #include "tavrel/win32/whole_character_box.h"
 
 #include <imm.h>
+#include <usp10.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -130,16 +131,35 @@ std::optional<Heading> HeadingOfKey(UINT message, WPARAM key) {
   }
 }
 
-// Where the pair that starts at a unit of the box's text lies in the box.
-window::PixelSpan PairOnScreen(HWND box, std::u16string_view text, std::size_t start) {
-  const LRESULT place = SendMessageW(box, EM_POSFROMCHAR, start, 0);
+// How wide a pair is laid out in the box's font: as the box lays out its
+// text, with the fallback fonts that have the character.
+int WidthOfPair(HWND box, std::u16string_view pair) {
   HDC dc = GetDC(box);
   HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
-  SIZE pair{};
-  GetTextExtentPoint32W(dc, windows::WideUnits(text.substr(start, 2)), 2, &pair);
+  int width = 0;
+  SCRIPT_STRING_ANALYSIS analysis = nullptr;
+  if (SUCCEEDED(ScriptStringAnalyse(dc, pair.data(), static_cast<int>(pair.size()), 16, -1,
+                                    SSA_GLYPHS | SSA_FALLBACK | SSA_LINK, 0, nullptr, nullptr, nullptr, nullptr,
+                                    nullptr, &analysis))) {
+    if (const SIZE* size = ScriptString_pSize(analysis); size != nullptr) width = size->cx;
+    ScriptStringFree(&analysis);
+  }
   SelectObject(dc, previous);
   ReleaseDC(box, dc);
-  return {static_cast<short>(LOWORD(place)), static_cast<int>(pair.cx)};
+  return width;
+}
+
+int LeftEdgeOf(HWND box, std::size_t unit) {
+  return static_cast<short>(LOWORD(SendMessageW(box, EM_POSFROMCHAR, unit, 0)));
+}
+
+// Where the pair that starts at a unit of the box's text lies in the box:
+// up to the next character's left edge, which the box tells; it tells none
+// past the end of its text.
+window::PixelSpan PairOnScreen(HWND box, std::u16string_view text, std::size_t start) {
+  const int left = LeftEdgeOf(box, start);
+  if (start + 2 < text.size()) return {left, LeftEdgeOf(box, start + 2) - left};
+  return {left, WidthOfPair(box, text.substr(start, 2))};
 }
 
 // Whether the control, which takes as many units as there is room for, would

@@ -184,20 +184,25 @@ TEST(TavrelEditing, AClickOnEitherHalfOfACharacterBeyondTheBmpPutsTheCaretOnThat
 
   struct Case {
     const char* half;
+    int character;  // its first unit
     bool right_half;
     std::wstring after;  // once "x" is typed
   };
   const Case cases[] = {
-      {"right", true, kPair + kPair + L"x" + kPair + kPair + kPair + kPair},
-      {"left", false, kPair + L"x" + kPair + kPair + kPair + kPair + kPair},
+      {"right half of the second character", 2, true, kPair + kPair + L"x" + kPair + kPair + kPair + kPair},
+      {"left half of the second character", 2, false, kPair + L"x" + kPair + kPair + kPair + kPair + kPair},
+      {"right half of the last character", 10, true, six_pairs + L"x"},
+      {"left half of the last character", 10, false, kPair + kPair + kPair + kPair + kPair + L"x" + kPair},
   };
   for (const Case& c : cases) {
     tavrel.SetText1(six_pairs);
     tavrel.Select(1, 12, 12);
-    // The second character takes units 2 and 3, from its left edge to the
-    // third one's.
-    const int left = tavrel.LeftEdgeOfUnit(1, 2), right = tavrel.LeftEdgeOfUnit(1, 4);
-    ASSERT_GE(right - left, 8) << "the second character lies from x " << left << " to " << right;
+    // Each character is as wide as the one before it, which ends where the
+    // next one begins.
+    const int left = tavrel.LeftEdgeOfUnit(1, c.character);
+    const int width = left - tavrel.LeftEdgeOfUnit(1, c.character - 2);
+    const int right = left + width;
+    ASSERT_GE(width, 8) << "the character lies from x " << left << " to " << right;
     const int x = c.right_half ? right - 3 : left + 3;
     AwaitTheEndOfADoubleClick();
     tavrel.ClickAt(x, kText1Middle);
@@ -205,8 +210,8 @@ TEST(TavrelEditing, AClickOnEitherHalfOfACharacterBeyondTheBmpPutsTheCaretOnThat
     EXPECT_TRUE(WaitUntil([&] { return tavrel.Text(1).find(L'x') != std::wstring::npos; }, 3000))
         << "the x typed after the click never came";
     EXPECT_EQ(DescribedUnits(tavrel.Text(1)), DescribedUnits(c.after))
-        << "a click on the " << c.half << " half of the second character (x " << x << ", the character from "
-        << left << " to " << right << "), then x";
+        << "a click on the " << c.half << " (x " << x << ", the character from " << left << " to " << right
+        << "), then x";
   }
 }
 
