@@ -2,6 +2,12 @@
 // loaded and the entry point looked up by name then (LoadLibraryA,
 // GetProcAddress), and the address is kept for later calls. An entry point
 // that cannot be bound ends the program with the program's own report.
+//
+// Function is the entry point's pointer type. Where the system's headers
+// declare the entry point, take the type from that declaration,
+// EntryPoint<decltype(&::Name), ...>, so that the compiler checks the calling
+// convention and every parameter: a wrong type shows only in the 32-bit
+// program, whose stdcall entry points clear their own arguments off the stack.
 #pragma once
 
 #include <windows.h>

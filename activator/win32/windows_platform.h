@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <imm.h>
+
 #include "activator/platform.h"
 #include "activator/win32/entry_point.h"
 
@@ -18,8 +20,8 @@ class WindowsPlatform final : public Platform {
   void ShowMessageBox(const Text& text, std::uint32_t style) override;
 
  private:
-  EntryPoint<UINT(WINAPI*)(LPSTR, UINT)> get_system_directory_{"kernel32.dll", "GetSystemDirectoryA"};
-  EntryPoint<HKL(WINAPI*)(LPCSTR, LPCSTR)> imm_install_ime_{"imm32.dll", "ImmInstallIMEA"};
+  EntryPoint<decltype(&::GetSystemDirectoryA)> get_system_directory_{"kernel32.dll", "GetSystemDirectoryA"};
+  EntryPoint<decltype(&::ImmInstallIMEA)> imm_install_ime_{"imm32.dll", "ImmInstallIMEA"};
 };
 
 }  // namespace vesktal::win32

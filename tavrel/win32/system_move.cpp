@@ -7,11 +7,8 @@
 namespace tavrel::win32 {
 namespace {
 
-using ReleaseCaptureFunction = BOOL(WINAPI*)();
-using SendMessageFunction = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
-
-EntryPoint<ReleaseCaptureFunction> release_capture("user32.dll", "ReleaseCapture");
-EntryPoint<SendMessageFunction> send_message("user32.dll", "SendMessageA");
+EntryPoint<decltype(&::ReleaseCapture)> release_capture("user32.dll", "ReleaseCapture");
+EntryPoint<decltype(&::SendMessageA)> send_message("user32.dll", "SendMessageA");
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <cstddef>
+#include <type_traits>
 
 #include "tavrel/win32/entry_point.h"
 #include "tavrel/win32/system_code_page.h"
@@ -30,15 +31,16 @@ static_assert(tray::kWmLButtonUp == WM_LBUTTONUP && tray::kWmRButtonUp == WM_RBU
 static_assert(tray::kTrayCallbackMessage >= WM_USER && tray::kTrayCallbackMessage < WM_APP);
 
 // A 32-bit user32 has no SetWindowLongPtrA: there the window long is the
-// pointer, and SetWindowLongA sets it.
-using SetWindowLongPtrAFunction = LONG_PTR(WINAPI*)(HWND, int, LONG_PTR);
-constexpr const char* kSetWindowLongPtrA = sizeof(LONG_PTR) == sizeof(LONG) ? "SetWindowLongA" : "SetWindowLongPtrA";
-using CallWindowProcAFunction = LRESULT(WINAPI*)(WNDPROC, HWND, UINT, WPARAM, LPARAM);
-using Shell_NotifyIconAFunction = BOOL(WINAPI*)(DWORD, void*);
+// pointer, and SetWindowLongA sets it (the 32-bit header makes the name
+// SetWindowLongPtrA a macro for SetWindowLongA).
+constexpr bool kWindowLongIsPointer = sizeof(LONG_PTR) == sizeof(LONG);
+using SetWindowLongPtrAFunction =
+    std::conditional_t<kWindowLongIsPointer, decltype(&::SetWindowLongA), decltype(&::SetWindowLongPtrA)>;
+constexpr const char* kSetWindowLongPtrA = kWindowLongIsPointer ? "SetWindowLongA" : "SetWindowLongPtrA";
 
 EntryPoint<SetWindowLongPtrAFunction> set_window_long_ptr("user32.dll", kSetWindowLongPtrA);
-EntryPoint<CallWindowProcAFunction> call_window_proc("user32.dll", "CallWindowProcA");
-EntryPoint<Shell_NotifyIconAFunction> shell_notify_icon("shell32.dll", "Shell_NotifyIconA");
+EntryPoint<decltype(&::CallWindowProcA)> call_window_proc("user32.dll", "CallWindowProcA");
+EntryPoint<decltype(&::Shell_NotifyIconA)> shell_notify_icon("shell32.dll", "Shell_NotifyIconA");
 
 template <typename Pointer>
 Pointer FromValue(tray::Handle value) {
@@ -63,7 +65,7 @@ tray::Handle TrayShellWin32::CallWindowProcA(tray::Handle procedure, tray::Handl
 }
 
 bool TrayShellWin32::Shell_NotifyIconA(std::uint32_t message, tray::AnsiRecord& record) {
-  return shell_notify_icon(message, record.data()) != FALSE;
+  return shell_notify_icon(message, reinterpret_cast<PNOTIFYICONDATAA>(record.data())) != FALSE;
 }
 
 std::uint32_t TrayShellWin32::TaskbarCreatedMessage() {

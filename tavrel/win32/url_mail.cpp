@@ -2,14 +2,14 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include "tavrel/win32/entry_point.h"
 
 namespace tavrel::win32 {
 namespace {
 
-using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
-
-EntryPoint<ShellExecuteFunction> shell_execute("shell32.dll", "ShellExecuteA");
+EntryPoint<decltype(&::ShellExecuteA)> shell_execute("shell32.dll", "ShellExecuteA");
 
 // The address the link label opens, set by the build (TAVREL_HOME_PAGE).
 constexpr char kHomePage[] = TAVREL_HOME_PAGE;

@@ -55,10 +55,12 @@ void RunUnix(const std::string& command) {
       WaitUntil([&] { return GetFileAttributesA(dos_marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000))
       << command;
   DeleteFileA(dos_marker.c_str());
-  // Wine starts a Linux program without a process handle and leaves the
-  // thread field as it found it, often the value of one of this program's
-  // own handles (its standard output among them): close only what a
-  // Windows program's start gives.
+  // Wine starts a Linux program (32-bit and 64-bit builds alike) with
+  // success and writes every field of the record, whatever it held before,
+  // but gives no handle: hProcess is null, and hThread, like the two ids,
+  // holds a leftover value: often 0, else mostly a number that is no handle,
+  // but at times the value of a handle this program holds (once its standard
+  // output). Close only what a Windows program's start gives.
   if (started.hProcess != nullptr) {
     CloseHandle(started.hThread);
     CloseHandle(started.hProcess);

@@ -14,11 +14,11 @@ namespace {
 void NotExpected(std::string_view reason) { ADD_FAILURE() << "unbound: " << reason; }
 
 TEST(EntryPoint, CallsTheEntryPointOfTheLibraryByName) {
-  EntryPoint<DWORD(WINAPI*)(), NotExpected> process_id("kernel32.dll", "GetCurrentProcessId");
+  EntryPoint<decltype(&::GetCurrentProcessId), NotExpected> process_id("kernel32.dll", "GetCurrentProcessId");
   EXPECT_EQ(process_id(), GetCurrentProcessId());
   EXPECT_EQ(process_id(), GetCurrentProcessId());  // the kept address
 
-  EntryPoint<int(WINAPI*)(int), NotExpected> metrics("user32.dll", "GetSystemMetrics");
+  EntryPoint<decltype(&::GetSystemMetrics), NotExpected> metrics("user32.dll", "GetSystemMetrics");
   EXPECT_EQ(metrics(SM_CXSCREEN), GetSystemMetrics(SM_CXSCREEN));
 }
 
