@@ -10,8 +10,10 @@ namespace tavrel::window::testing {
 // ("Ombrik码" into Text2), then clicks with the real mouse into Text1, Text2,
 // Text3, Text2 and Text1 in turn, and expects each caption pixel for pixel as
 // it was before, after every click. The compared areas are the captions'
-// bounds, which end left of a box's text and its caret. Fills Text1 first,
-// as a user would before copying a line.
+// bounds, which end left of a box's text and its caret. The left margin of a
+// box that a caption runs into is expected, before and after every click,
+// pixel for pixel as the caption's end drawn in memory over the box's
+// background. Fills Text1 first, as a user would before copying a line.
 void ExpectCaptionsKeptWhileTheFocusMoves(TavrelProcess& tavrel);
 
 }  // namespace tavrel::window::testing

@@ -61,6 +61,9 @@ class TavrelProcess {
   // The visible message boxes ("#32770", titled "Zelvaran") of this process.
   std::vector<HWND> MessageBoxes() const;
 
+  // The window of this process that has the keyboard focus, or none.
+  HWND Focus() const;
+
  private:
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
