@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 #include "tavrel/win32/screen_font.h"
 #include "tavrel/window/window_layout.h"
 #include "tests/support/pixel_area.h"
+#include "tests/support/repeated.h"
 #include "windows/wide_text.h"
 
 namespace tavrel::window::testing {
@@ -171,6 +173,13 @@ void ClickInto(const TavrelProcess& tavrel, int box) {
   EXPECT_TRUE(WaitUntil([&] { return tavrel.Focus() == tavrel.Box(box); })) << "Text" << box << " has the focus";
 }
 
+// The first character a single-line box shows: how far it has scrolled.
+int FirstShownCharacter(HWND box) {
+  DWORD_PTR first = 0;
+  SendMessageTimeoutW(box, EM_GETFIRSTVISIBLELINE, 0, 0, SMTO_ABORTIFHUNG, 3000, &first);
+  return static_cast<int>(first);
+}
+
 }  // namespace
 
 void ExpectCaptionsKeptWhileTheFocusMoves(TavrelProcess& tavrel) {
@@ -179,6 +188,70 @@ void ExpectCaptionsKeptWhileTheFocusMoves(TavrelProcess& tavrel) {
   for (int box : {1, 2, 3, 2, 1}) {
     ClickInto(tavrel, box);
     EXPECT_EQ(DifferencesOnScreen(tavrel.Window(), expected), "") << "after the click into Text" << box;
+  }
+}
+
+void ExpectCaptionsKeptThroughAMenuAndADrag(TavrelProcess& tavrel) {
+  // Code lines longer than Text2, so that the box can scroll.
+  const std::vector<ExpectedPixels> expected = CaptionsWithALine(tavrel, std::wstring(18, L'中'));
+  ASSERT_EQ(tavrel.Text(2), tavrel::testing::Repeated(std::wstring_view(L"oi "), 17) + L"oi");
+  const RECT text2 = ClientRectOf(tavrel.Box(2), tavrel.Window());
+  const POINT in_text2 = CentreOf(text2);
+  // On the window beside the box, where the pointer holds on the drag.
+  const POINT past_left_edge{text2.left - 8, in_text2.y};
+  const POINT past_right_edge{text2.right + 8, in_text2.y};
+
+  // A click into Text1, then a right click into Text2: the box takes the
+  // focus as it opens its menu.
+  const auto open_menu = [&] {
+    ClickInto(tavrel, 1);
+    tavrel.MoveMouseTo(in_text2.x, in_text2.y);
+    tavrel.PressMouse(3);
+    tavrel.ReleaseMouse(3);
+    EXPECT_TRUE(WaitUntil([&] { return !tavrel.ShownMenus().empty(); })) << "the context menu is shown";
+  };
+  const auto close_menu = [&] {
+    RunUnix("xdotool key Escape");
+    EXPECT_TRUE(WaitUntil([&] { return tavrel.ShownMenus().empty(); })) << "the context menu is gone";
+  };
+  // What the user does for a while, with Text2 at work all along.
+  struct Spell {
+    const char* name;
+    std::function<void()> begin;  // and wait until it has begun
+    std::function<void()> end;    // and wait until it has ended
+  };
+  const Spell spells[] = {
+      {"the context menu of Text2", open_menu, close_menu},
+      // A program sets Text1 while the menu is open: Text2 paints its new
+      // line inside the menu's loop.
+      {"the context menu of Text2 while its line changes",
+       [&] {
+         open_menu();
+         tavrel.SetText1(std::wstring(18, L'行'));
+         EXPECT_EQ(tavrel.Text(2), tavrel::testing::Repeated(std::wstring_view(L"rj "), 17) + L"rj");
+         EXPECT_FALSE(tavrel.ShownMenus().empty()) << "the context menu stays open";
+       },
+       close_menu},
+      {"a drag in Text2 past its right edge and back past its left",
+       [&] {
+         ClickInto(tavrel, 1);
+         tavrel.MoveMouseTo(in_text2.x, in_text2.y);
+         tavrel.PressMouse(1);
+         tavrel.MoveMouseTo(past_right_edge.x, past_right_edge.y);
+         int first = 0;
+         EXPECT_TRUE(WaitUntil([&] { return (first = FirstShownCharacter(tavrel.Box(2))) > 0; }))
+             << "Text2 scrolls on towards its line's end";
+         tavrel.MoveMouseTo(past_left_edge.x, past_left_edge.y);
+         EXPECT_TRUE(WaitUntil([&] { return FirstShownCharacter(tavrel.Box(2)) < first; }))
+             << "Text2 scrolls back towards its line's start";
+       },
+       [&] { tavrel.ReleaseMouse(1); }},
+  };
+  for (const Spell& spell : spells) {
+    spell.begin();
+    EXPECT_EQ(DifferencesOnScreen(tavrel.Window(), expected), "") << spell.name << ": while it lasts";
+    spell.end();
+    EXPECT_EQ(DifferencesOnScreen(tavrel.Window(), expected), "") << spell.name << ": once it has ended";
   }
 }
 

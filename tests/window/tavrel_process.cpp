@@ -154,6 +154,12 @@ std::vector<HWND> TavrelProcess::MessageBoxes() const {
   return found.windows;
 }
 
+std::vector<HWND> TavrelProcess::ShownMenus() const {
+  FoundWindows found{process_.dwProcessId, {}, L"#32768", nullptr};
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&found));
+  return found.windows;
+}
+
 HWND TavrelProcess::Focus() const {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
