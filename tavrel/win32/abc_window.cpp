@@ -538,9 +538,14 @@ LRESULT AbcWindow::OnBoxMessage(int box, UINT message, WPARAM wparam, LPARAM lpa
   ++box_messages_in_progress_[box];
   const LRESULT result = box_controls_[box].Call(message, wparam, lparam);
   // The captions' ends once the box is done with a message, with the ones
-  // it sent itself on the way (its selection, its text).
-  if (--box_messages_in_progress_[box] == 0 && message != WM_DESTROY && message != WM_NCDESTROY &&
-      IsWindowVisible(handle))
+  // it sent itself on the way (its selection, its text). A message may go on
+  // for as long as the user likes, its context menu's loop running inside
+  // it, while the box takes the focus and paints within: so the ends are
+  // also drawn after every message the box draws itself on, at any depth.
+  const bool outermost = --box_messages_in_progress_[box] == 0;
+  const bool drew_itself = message == WM_PAINT || message == WM_NCPAINT || message == WM_ERASEBKGND ||
+                           message == WM_PRINTCLIENT || message == WM_SETFOCUS;
+  if ((outermost || drew_itself) && message != WM_DESTROY && message != WM_NCDESTROY && IsWindowVisible(handle))
     DrawLabelEndsOver(box);
   // A click is a left press in the box and its release; it copies the text
   // on every click, the one that only places the caret as well.

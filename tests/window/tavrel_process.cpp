@@ -194,6 +194,19 @@ std::vector<HWND> TavrelProcess::MessageBoxes() const {
   return found.windows;
 }
 
+std::vector<HWND> TavrelProcess::ShownMenus() const {
+  FoundWindows found{process_.dwProcessId, {}, L"#32768", nullptr};
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&found));
+  return found.windows;
+}
+
+HWND TavrelProcess::Focus() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(process_.dwThreadId, &info)) return nullptr;
+  return info.hwndFocus;
+}
+
 std::vector<std::wstring> SetText1ClosingMessages(TavrelProcess& tavrel, const std::wstring& text) {
   std::thread setter([&] { tavrel.SetText1(text); });
   std::vector<std::wstring> texts;

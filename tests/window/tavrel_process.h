@@ -85,6 +85,12 @@ class TavrelProcess {
 
   // The visible message boxes ("#32770", titled "Zelvaran") of this process.
   std::vector<HWND> MessageBoxes() const;
+  // The visible popup menus ("#32768") of this process, such as a box's
+  // context menu.
+  std::vector<HWND> ShownMenus() const;
+
+  // The window of this process that has the keyboard focus, or none.
+  HWND Focus() const;
 
  private:
   PROCESS_INFORMATION process_{};

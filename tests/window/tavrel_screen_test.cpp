@@ -237,6 +237,15 @@ TEST(TavrelScreen, TheCaptionsBesideTheBoxesStayAsTheFocusMoves) {
   ExpectCaptionsKeptWhileTheFocusMoves(tavrel);
 }
 
+// Text2's context menu holds one of the box's messages open while the box
+// takes the focus and paints; a drag scrolls the box on a timer.
+TEST(TavrelScreen, TheCaptionsBesideTheBoxesStayWhileABoxsMenuOrDragLasts) {
+  ASSERT_NE(ThisScreen(), nullptr);
+  TavrelProcess tavrel;
+  ASSERT_NE(tavrel.Window(), nullptr);
+  ExpectCaptionsKeptThroughAMenuAndADrag(tavrel);
+}
+
 // The window in this process, where its fonts can be read.
 TEST(TavrelScreen, EachBoxsFontFitsItsBox) {
   ASSERT_NE(ThisScreen(), nullptr);

@@ -234,6 +234,14 @@ TEST(TavrelWindow, TheCaptionsBesideTheBoxesStayAsTheFocusMoves) {
   ExpectCaptionsKeptWhileTheFocusMoves(tavrel);
 }
 
+// Text2's context menu holds one of the box's messages open while the box
+// takes the focus and paints; a drag scrolls the box on a timer.
+TEST(TavrelWindow, TheCaptionsBesideTheBoxesStayWhileABoxsMenuOrDragLasts) {
+  TavrelProcess tavrel;
+  ASSERT_NE(tavrel.Window(), nullptr);
+  ExpectCaptionsKeptThroughAMenuAndADrag(tavrel);
+}
+
 TEST(TavrelWindow, ShowsTheNoCodeMessagesOneAfterAnotherWhileTheBoxesKeepTheirLines) {
   TavrelProcess tavrel;
   ASSERT_NE(tavrel.Window(), nullptr);
