@@ -14,24 +14,24 @@
 #include "tavrel/win32/system_move.h"
 #include "tavrel/win32/tray_shell.h"
 #include "tavrel/win32/url_mail.h"
-#include "tavrel/window/form_abc.h"
+#include "tavrel/form/form_abc.h"
 #include "windows/wide_text.h"
 
 namespace tavrel::win32 {
 namespace {
 
-using window::Box;
-using window::DesignOf;
-using window::Image;
-using window::kImages;
-using window::kLabels;
-using window::kTextBoxes;
+using form::Box;
+using form::DesignOf;
+using form::Image;
+using form::kImages;
+using form::kLabels;
+using form::kTextBoxes;
 using windows::WideUnits;
 
 constexpr char kClassName[] = "TavrelAbc";
 constexpr int kFirstBoxId = 101;  // Text1; Text2 and Text3 follow
 
-COLORREF ColourOf(window::Rgb rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
+COLORREF ColourOf(form::Rgb rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
 
 // The pointing-hand icon of the link as a pointer whose hot spot is the
 // fingertip.
@@ -51,15 +51,15 @@ HCURSOR PointerFromIcon(HINSTANCE instance, int resource) {
   return pointer;
 }
 
-window::PixelPoint PointOf(LPARAM position) { return {GET_X_LPARAM(position), GET_Y_LPARAM(position)}; }
+form::PixelPoint PointOf(LPARAM position) { return {GET_X_LPARAM(position), GET_Y_LPARAM(position)}; }
 
-RECT RectOf(const window::PixelRect& r) { return {r.left, r.top, r.Right(), r.Bottom()}; }
+RECT RectOf(const form::PixelRect& r) { return {r.left, r.top, r.Right(), r.Bottom()}; }
 
 }  // namespace
 
 AbcWindow::AbcWindow(HINSTANCE instance, const LookupServices& services, tray::FormR& tray)
     : instance_(instance), services_(services), tray_(tray), layout_(ScreenDotsPerInch()) {
-  for (const window::ImageDesign& image : kImages) visible_[IndexOf(image.image)] = image.visible_at_start;
+  for (const form::ImageDesign& image : kImages) visible_[IndexOf(image.image)] = image.visible_at_start;
 }
 
 AbcWindow::~AbcWindow() {
@@ -75,12 +75,12 @@ AbcWindow::~AbcWindow() {
 
 void AbcWindow::Create() {
   background_.Load(instance_, TAVREL_BACKGROUND);
-  for (int i = 0; i < window::kImageCount; ++i) images_[i].Load(instance_, TAVREL_IMAGE1 + i);
+  for (int i = 0; i < form::kImageCount; ++i) images_[i].Load(instance_, TAVREL_IMAGE1 + i);
   icon_ = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(TAVREL_ICON), IMAGE_ICON, 32, 32, 0));
   hand_ = LoadCursorA(instance_, MAKEINTRESOURCEA(TAVREL_HAND_CURSOR));
   link_hand_ = PointerFromIcon(instance_, TAVREL_LINK_HAND);
   input_brush_ = GetSysColorBrush(COLOR_WINDOW);
-  output_brush_ = CreateSolidBrush(ColourOf(window::kPanel));
+  output_brush_ = CreateSolidBrush(ColourOf(form::kPanel));
 
   WNDCLASSEXA form_class{};
   form_class.cbSize = sizeof form_class;
@@ -94,31 +94,31 @@ void AbcWindow::Create() {
 
   // No border and no caption: the whole window is its client area, at the
   // size it was designed with until Form_Load sets its own.
-  const window::PixelSize designed = layout_.DesignedWindow();
-  CreateWindowExA(WS_EX_APPWINDOW, kClassName, std::string(window::kWindow.title).c_str(),
+  const form::PixelSize designed = layout_.DesignedWindow();
+  CreateWindowExA(WS_EX_APPWINDOW, kClassName, std::string(form::kWindow.title).c_str(),
                   WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0, 0, designed.width,
                   designed.height, nullptr, nullptr, instance_, this);
   AttachTrayModule(window_, tray_);
 
-  for (int i = 0; i < window::kLabelCount; ++i)
+  for (int i = 0; i < form::kLabelCount; ++i)
     labels_[i].Start(this, kLabels[i].name, true, i, kLabels[i].font);
   CreateBoxes();
 }
 
 void AbcWindow::CreateBoxes() {
   // Created in their tab order, which Tab and Shift+Tab follow.
-  std::array<window::TextBoxDesign, window::kTextBoxCount> in_tab_order = kTextBoxes;
-  std::ranges::sort(in_tab_order, {}, &window::TextBoxDesign::tab_index);
-  for (const window::TextBoxDesign& design : in_tab_order) {
+  std::array<form::TextBoxDesign, form::kTextBoxCount> in_tab_order = kTextBoxes;
+  std::ranges::sort(in_tab_order, {}, &form::TextBoxDesign::tab_index);
+  for (const form::TextBoxDesign& design : in_tab_order) {
     const int i = static_cast<int>(design.box);
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL;
     if (design.read_only) style |= ES_READONLY;
-    const window::PixelRect place = layout_.PlaceOf(design.box);
+    const form::PixelRect place = layout_.PlaceOf(design.box);
     HWND box = CreateWindowExW(0, L"EDIT", L"", style, place.left, place.top, place.width, place.height, window_,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstBoxId + i)), instance_,
                                nullptr);
     boxes_[i] = box;
-    if (design.box == Box::Text1) SendMessageW(box, EM_LIMITTEXT, window::kText1MaxLength, 0);
+    if (design.box == Box::Text1) SendMessageW(box, EM_LIMITTEXT, form::kText1MaxLength, 0);
     SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     box_controls_[i].Attach(box,
                             reinterpret_cast<WNDPROC>(
@@ -130,11 +130,11 @@ void AbcWindow::CreateBoxes() {
 }
 
 void AbcWindow::Load() {
-  window::Form_Load(*this);
+  form::Form_Load(*this);
   AddTooltips();
 
   // First shown at its design position.
-  const window::PixelPoint position = layout_.FirstPosition();
+  const form::PixelPoint position = layout_.FirstPosition();
   SetWindowPos(window_, nullptr, position.x, position.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -148,9 +148,9 @@ void AbcWindow::AddTooltips() {
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                              instance_, nullptr);
-  for (int i = 0; i < window::kLabelCount; ++i) {
+  for (int i = 0; i < form::kLabelCount; ++i) {
     if (kLabels[i].tooltip.empty()) continue;
-    const window::PixelRect bounds = layout_.Bounds(kLabels[i].label);
+    const form::PixelRect bounds = layout_.Bounds(kLabels[i].label);
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.hwnd = window_;
@@ -167,7 +167,7 @@ void AbcWindow::AddTooltips() {
 // ---- fonts
 
 void AbcWindow::StyledControl::Start(AbcWindow* window, std::string_view control, bool label, int position,
-                                     const window::FontDesign& design) {
+                                     const form::FontDesign& design) {
   owner = window;
   name = control;
   is_label = label;
@@ -203,7 +203,7 @@ void AbcWindow::FontChanged(StyledControl& control) {
     return;
   }
   // A label is as large as its caption in its font.
-  const window::LabelDesign& design = kLabels[control.index];
+  const form::LabelDesign& design = kLabels[control.index];
   HDC dc = GetDC(window_);
   HGDIOBJ previous = SelectObject(dc, control.font);
   SIZE extent{};
@@ -211,10 +211,10 @@ void AbcWindow::FontChanged(StyledControl& control) {
   SelectObject(dc, previous);
   ReleaseDC(window_, dc);
 
-  const window::PixelRect old_bounds = layout_.Bounds(design.label);
+  const form::PixelRect old_bounds = layout_.Bounds(design.label);
   layout_.SetCaptionSize(design.label, extent.cx, extent.cy);
-  const window::PixelRect bounds = layout_.Bounds(design.label);
-  for (const window::PixelRect& r : {old_bounds, bounds}) {
+  const form::PixelRect bounds = layout_.Bounds(design.label);
+  for (const form::PixelRect& r : {old_bounds, bounds}) {
     const RECT area = RectOf(r);
     InvalidateRect(window_, &area, FALSE);
   }
@@ -223,7 +223,7 @@ void AbcWindow::FontChanged(StyledControl& control) {
 
 // A box keeps its text clear of the captions that run on into it.
 void AbcWindow::FitBoxesAroundLabels() {
-  for (int i = 0; i < window::kTextBoxCount; ++i) {
+  for (int i = 0; i < form::kTextBoxCount; ++i) {
     if (boxes_[i] == nullptr) continue;
     const int margin = layout_.LeftMarginOf(static_cast<Box>(i));
     if (margin == 0) continue;
@@ -242,13 +242,13 @@ void AbcWindow::DrawLabelEndsOver(int box_index) const {
   const Box box = static_cast<Box>(box_index);
   const int margin = layout_.LeftMarginOf(box);
   if (margin == 0) return;
-  const window::PixelRect place = layout_.PlaceOf(box);
+  const form::PixelRect place = layout_.PlaceOf(box);
   const RECT strip{0, 0, margin, place.height};
   HDC dc = GetDC(boxes_[box_index]);
   {
     const OffscreenCanvas canvas(dc, strip.right, strip.bottom);
     FillRect(canvas.Dc(), &strip, BrushOf(box));
-    for (int i = 0; i < window::kLabelCount; ++i)
+    for (int i = 0; i < form::kLabelCount; ++i)
       if (layout_.RunsInto(kLabels[i].label, box)) DrawLabel(canvas.Dc(), i, {place.left, place.top});
     BitBlt(dc, 0, 0, strip.right, strip.bottom, canvas.Dc(), 0, 0, SRCCOPY);
   }
@@ -258,7 +258,7 @@ void AbcWindow::DrawLabelEndsOver(int box_index) const {
 // The input box is white; the read-only boxes lie flat on the panel.
 HBRUSH AbcWindow::BrushOf(Box box) const { return DesignOf(box).read_only ? output_brush_ : input_brush_; }
 
-window::NamedControl& AbcWindow::ControlNamed(std::string_view name) {
+form::NamedControl& AbcWindow::ControlNamed(std::string_view name) {
   for (StyledControl& control : labels_)
     if (control.name == name) return control;
   for (StyledControl& control : box_styles_)
@@ -325,26 +325,26 @@ void AbcWindow::PutOnClipboard(const std::u16string& text) { PutTextOnClipboard(
 void AbcWindow::BeginSystemMove() { win32::BeginSystemMove(window_); }
 
 // The window keeps the mouse it took at the press while a button is held.
-void AbcWindow::MoveWithPointerWhileHeld(window::MouseButton button) { drag_.Begin(window_, button); }
+void AbcWindow::MoveWithPointerWhileHeld(form::MouseButton button) { drag_.Begin(window_, button); }
 
 void AbcWindow::OpenHomePage() { win32::OpenHomePage(); }
 
 // ---- painting
 
-void AbcWindow::DrawLine(HDC dc, const window::LineDesign& line) const {
-  const window::PixelPoint from = layout_.Pixels(line.x1, line.y1);
-  const window::PixelPoint to = layout_.Pixels(line.x2, line.y2);
+void AbcWindow::DrawLine(HDC dc, const form::LineDesign& line) const {
+  const form::PixelPoint from = layout_.Pixels(line.x1, line.y1);
+  const form::PixelPoint to = layout_.Pixels(line.x2, line.y2);
   MoveToEx(dc, from.x, from.y, nullptr);
   LineTo(dc, to.x, to.y);
   SetPixel(dc, to.x, to.y, GetSysColor(COLOR_WINDOWTEXT));  // a line includes its end
 }
 
-void AbcWindow::DrawLabel(HDC dc, int label, window::PixelPoint origin) const {
-  const window::LabelDesign& design = kLabels[label];
-  const window::PixelRect bounds = layout_.Bounds(design.label);
+void AbcWindow::DrawLabel(HDC dc, int label, form::PixelPoint origin) const {
+  const form::LabelDesign& design = kLabels[label];
+  const form::PixelRect bounds = layout_.Bounds(design.label);
   HGDIOBJ previous = SelectObject(dc, labels_[label].font);
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ColourOf(window::kBlack));
+  SetTextColor(dc, ColourOf(form::kBlack));
   TextOutW(dc, bounds.left - origin.x, bounds.top - origin.y, WideUnits(design.caption),
            static_cast<int>(design.caption.size()));
   SelectObject(dc, previous);
@@ -360,21 +360,21 @@ void AbcWindow::Paint() {
     HDC canvas = offscreen.Dc();
     FillRect(canvas, &client, GetSysColorBrush(COLOR_WINDOW));
     // The skin covers the window as Form_Load sizes it.
-    const window::PixelSize skin = layout_.LoadedWindow();
+    const form::PixelSize skin = layout_.LoadedWindow();
     background_.Draw(canvas, 0, 0, skin.width, skin.height);
     HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT));
     HGDIOBJ old_pen = SelectObject(canvas, pen);
-    for (const window::DrawnItem& item : window::kDrawingOrder) {
+    for (const form::DrawnItem& item : form::kDrawingOrder) {
       switch (item.kind) {
-        case window::DrawnItem::Kind::Line:
-          DrawLine(canvas, window::kLines[item.index]);
+        case form::DrawnItem::Kind::Line:
+          DrawLine(canvas, form::kLines[item.index]);
           break;
-        case window::DrawnItem::Kind::Label:
+        case form::DrawnItem::Kind::Label:
           DrawLabel(canvas, item.index);
           break;
-        case window::DrawnItem::Kind::Image:
+        case form::DrawnItem::Kind::Image:
           if (visible_[item.index]) {
-            const window::PixelRect r = layout_.PlaceOf(kImages[item.index].image);
+            const form::PixelRect r = layout_.PlaceOf(kImages[item.index].image);
             images_[item.index].Draw(canvas, r.left, r.top, r.width, r.height);
           }
           break;
@@ -391,14 +391,14 @@ void AbcWindow::Paint() {
 
 // ---- the mouse
 
-void AbcWindow::OnPress(window::MouseButton button, LPARAM position) {
+void AbcWindow::OnPress(form::MouseButton button, LPARAM position) {
   if (GetCapture() != window_) SetCapture(window_);
   mouse_.Press(button, PointOf(position));
   // The press may have moved, minimized or unloaded the window.
   if (window_ != nullptr && !mouse_.ButtonsHeld() && GetCapture() == window_) ReleaseCapture();
 }
 
-void AbcWindow::OnRelease(window::MouseButton button, LPARAM position) {
+void AbcWindow::OnRelease(form::MouseButton button, LPARAM position) {
   drag_.Release(button);
   mouse_.Release(button, PointOf(position));
   if (window_ != nullptr && !mouse_.ButtonsHeld() && GetCapture() == window_) ReleaseCapture();
@@ -407,13 +407,13 @@ void AbcWindow::OnRelease(window::MouseButton button, LPARAM position) {
 void AbcWindow::OnBoxClicked(int box) {
   switch (static_cast<Box>(box)) {
     case Box::Text1:
-      window::Text1_Click(*this);
+      form::Text1_Click(*this);
       break;
     case Box::Text2:
-      window::Text2_Click(*this);
+      form::Text2_Click(*this);
       break;
     case Box::Text3:
-      window::Text3_Click(*this);
+      form::Text3_Click(*this);
       break;
   }
 }
@@ -442,22 +442,22 @@ LRESULT AbcWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       mouse_.Move(PointOf(lparam));
       return 0;
     case WM_LBUTTONDOWN:
-      OnPress(window::MouseButton::Left, lparam);
+      OnPress(form::MouseButton::Left, lparam);
       return 0;
     case WM_RBUTTONDOWN:
-      OnPress(window::MouseButton::Right, lparam);
+      OnPress(form::MouseButton::Right, lparam);
       return 0;
     case WM_MBUTTONDOWN:
-      OnPress(window::MouseButton::Middle, lparam);
+      OnPress(form::MouseButton::Middle, lparam);
       return 0;
     case WM_LBUTTONUP:
-      OnRelease(window::MouseButton::Left, lparam);
+      OnRelease(form::MouseButton::Left, lparam);
       return 0;
     case WM_RBUTTONUP:
-      OnRelease(window::MouseButton::Right, lparam);
+      OnRelease(form::MouseButton::Right, lparam);
       return 0;
     case WM_MBUTTONUP:
-      OnRelease(window::MouseButton::Middle, lparam);
+      OnRelease(form::MouseButton::Middle, lparam);
       return 0;
     case WM_CAPTURECHANGED:
       drag_.End();
@@ -469,13 +469,13 @@ LRESULT AbcWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         GetCursorPos(&cursor);
         ScreenToClient(window_, &cursor);
         switch (mouse_.PointerAt({cursor.x, cursor.y})) {
-          case window::Pointer::Hand:
+          case form::Pointer::Hand:
             SetCursor(hand_);
             return TRUE;
-          case window::Pointer::LinkHand:
+          case form::Pointer::LinkHand:
             SetCursor(link_hand_);
             return TRUE;
-          case window::Pointer::Default:
+          case form::Pointer::Default:
             break;
         }
       }
@@ -489,12 +489,12 @@ LRESULT AbcWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
-      for (int i = 0; i < window::kTextBoxCount; ++i) {
+      for (int i = 0; i < form::kTextBoxCount; ++i) {
         if (reinterpret_cast<HWND>(lparam) != boxes_[i]) continue;
         const Box box = static_cast<Box>(i);
         HDC dc = reinterpret_cast<HDC>(wparam);
         SetTextColor(dc, ColourOf(DesignOf(box).colour));
-        SetBkColor(dc, DesignOf(box).read_only ? ColourOf(window::kPanel) : GetSysColor(COLOR_WINDOW));
+        SetBkColor(dc, DesignOf(box).read_only ? ColourOf(form::kPanel) : GetSysColor(COLOR_WINDOW));
         return reinterpret_cast<LRESULT>(BrushOf(box));
       }
       break;
@@ -534,7 +534,7 @@ LRESULT CALLBACK AbcWindow::BoxProcedure(HWND box, UINT message, WPARAM wparam, 
 LRESULT AbcWindow::OnBoxMessage(int box, UINT message, WPARAM wparam, LPARAM lparam) {
   const HWND handle = boxes_[box];
   if (message == WM_LBUTTONDOWN) box_pressed_[box] = true;
-  static_assert(window::kText1MaxLength > 1, "a limit one unit lower is still a limit");
+  static_assert(form::kText1MaxLength > 1, "a limit one unit lower is still a limit");
   ++box_messages_in_progress_[box];
   const LRESULT result = box_controls_[box].Call(message, wparam, lparam);
   // The captions' ends once the box is done with a message, with the ones

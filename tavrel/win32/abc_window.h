@@ -18,14 +18,14 @@
 #include "tavrel/win32/picture.h"
 #include "tavrel/win32/pointer_drag.h"
 #include "tavrel/win32/whole_character_box.h"
-#include "tavrel/window/mouse_routing.h"
-#include "tavrel/window/window_design.h"
-#include "tavrel/window/window_layout.h"
-#include "tavrel/window/window_toolkit.h"
+#include "tavrel/form/mouse_routing.h"
+#include "tavrel/form/window_design.h"
+#include "tavrel/form/window_layout.h"
+#include "tavrel/form/window_toolkit.h"
 
 namespace tavrel::win32 {
 
-class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public tray::TrayForm {
+class AbcWindow final : public form::WindowToolkit, public LookupBoxes, public tray::TrayForm {
  public:
   // tray: the notification-area icon that stands for the window while it is
   // minimized. The screen's dots per inch are read here, once: the window's
@@ -48,16 +48,16 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public
   // WindowToolkit
   void SetHeight(int twips) override;
   void SetWidth(int twips) override;
-  window::NamedControl& ControlNamed(std::string_view name) override;
-  std::u16string Text(window::Box box) const override;
-  void SetText(window::Box box, const std::u16string& text) override;
-  bool IsImageVisible(window::Image image) const override;
-  void SetImageVisible(window::Image image, bool visible) override;
+  form::NamedControl& ControlNamed(std::string_view name) override;
+  std::u16string Text(form::Box box) const override;
+  void SetText(form::Box box, const std::u16string& text) override;
+  bool IsImageVisible(form::Image image) const override;
+  void SetImageVisible(form::Image image, bool visible) override;
   void Minimize() override;
   void Unload() override;
   void PutOnClipboard(const std::u16string& text) override;
   void BeginSystemMove() override;
-  void MoveWithPointerWhileHeld(window::MouseButton button) override;
+  void MoveWithPointerWhileHeld(form::MouseButton button) override;
   void OpenHomePage() override;
 
   // TrayForm
@@ -69,20 +69,20 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public
   void Hide() override;
 
   // LookupBoxes
-  std::u16string Text1() const override { return Text(window::Box::Text1); }
-  void SetText2(const std::u16string& code_line) override { SetText(window::Box::Text2, code_line); }
-  void SetText3(const std::u16string& reading_line) override { SetText(window::Box::Text3, reading_line); }
+  std::u16string Text1() const override { return Text(form::Box::Text1); }
+  void SetText2(const std::u16string& code_line) override { SetText(form::Box::Text2, code_line); }
+  void SetText3(const std::u16string& reading_line) override { SetText(form::Box::Text3, reading_line); }
 
  private:
   // A label or a box with the font it shows; the font is made anew on every
   // change of its name or size.
-  class StyledControl final : public window::NamedControl {
+  class StyledControl final : public form::NamedControl {
    public:
     void SetFontName(const std::u16string& name) override;
     void SetFontSize(int points) override;
     // Takes the control's design font and shows it.
     void Start(AbcWindow* window, std::string_view control, bool label, int position,
-               const window::FontDesign& design);
+               const form::FontDesign& design);
     void Apply();
 
     AbcWindow* owner = nullptr;
@@ -107,16 +107,16 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public
   void Paint();
   // Draws the label's caption on a drawing surface whose top-left corner
   // lies at origin in the window.
-  void DrawLabel(HDC dc, int label, window::PixelPoint origin = {0, 0}) const;
+  void DrawLabel(HDC dc, int label, form::PixelPoint origin = {0, 0}) const;
   void FitBoxesAroundLabels();
   void DrawLabelEndsOver(int box) const;
   // The background of the box, in the window's colours.
-  HBRUSH BrushOf(window::Box box) const;
-  void DrawLine(HDC dc, const window::LineDesign& line) const;
-  void OnPress(window::MouseButton button, LPARAM position);
-  void OnRelease(window::MouseButton button, LPARAM position);
+  HBRUSH BrushOf(form::Box box) const;
+  void DrawLine(HDC dc, const form::LineDesign& line) const;
+  void OnPress(form::MouseButton button, LPARAM position);
+  void OnRelease(form::MouseButton button, LPARAM position);
   void OnBoxClicked(int box);
-  HWND BoxWindow(window::Box box) const { return boxes_[static_cast<int>(box)]; }
+  HWND BoxWindow(form::Box box) const { return boxes_[static_cast<int>(box)]; }
   void SetClientSize(int width, int height);
 
   HINSTANCE instance_;
@@ -124,26 +124,26 @@ class AbcWindow final : public window::WindowToolkit, public LookupBoxes, public
   tray::FormR& tray_;
   HWND window_ = nullptr;
   HWND tooltip_ = nullptr;
-  std::array<HWND, window::kTextBoxCount> boxes_{};  // indexed by Box
+  std::array<HWND, form::kTextBoxCount> boxes_{};  // indexed by Box
   // Each box's control, which its messages go on to; Text1 never holds half
   // a character, and no box selects one.
-  std::array<WholeCharacterBox, window::kTextBoxCount> box_controls_{};
-  std::array<bool, window::kTextBoxCount> box_pressed_{};
+  std::array<WholeCharacterBox, form::kTextBoxCount> box_controls_{};
+  std::array<bool, form::kTextBoxCount> box_pressed_{};
   // The messages each box is handling, one inside another.
-  std::array<int, window::kTextBoxCount> box_messages_in_progress_{};
+  std::array<int, form::kTextBoxCount> box_messages_in_progress_{};
   HWND last_focus_ = nullptr;
-  std::array<StyledControl, window::kLabelCount> labels_{};
-  std::array<StyledControl, window::kTextBoxCount> box_styles_{};
-  std::array<bool, window::kImageCount> visible_{};
+  std::array<StyledControl, form::kLabelCount> labels_{};
+  std::array<StyledControl, form::kTextBoxCount> box_styles_{};
+  std::array<bool, form::kImageCount> visible_{};
   Picture background_;
-  std::array<Picture, window::kImageCount> images_;
+  std::array<Picture, form::kImageCount> images_;
   HICON icon_ = nullptr;
   HCURSOR hand_ = nullptr;
   HCURSOR link_hand_ = nullptr;
   HBRUSH input_brush_ = nullptr;
   HBRUSH output_brush_ = nullptr;
-  window::WindowLayout layout_;
-  window::MouseRouter mouse_{*this, layout_};
+  form::WindowLayout layout_;
+  form::MouseRouter mouse_{*this, layout_};
   PointerDrag drag_;
 };
 

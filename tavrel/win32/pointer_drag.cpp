@@ -14,7 +14,7 @@ POINT PointerAtMessage() {
 
 }  // namespace
 
-void PointerDrag::Begin(HWND window, window::MouseButton button) {
+void PointerDrag::Begin(HWND window, form::MouseButton button) {
   RECT frame{};
   GetWindowRect(window, &frame);
   const POINT pointer = PointerAtMessage();
@@ -28,7 +28,7 @@ void PointerDrag::Follow() const {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void PointerDrag::Release(window::MouseButton button) {
+void PointerDrag::Release(form::MouseButton button) {
   if (drag_ && drag_->button == button) drag_.reset();
 }
 

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-#include "tavrel/window/window_toolkit.h"
+#include "tavrel/form/window_toolkit.h"
 
 namespace tavrel::win32 {
 
@@ -18,7 +18,7 @@ class PointerDrag {
   // From the pointer's place at the message being handled (the press): the
   // window keeps that place under the pointer. The window must have the
   // mouse captured for as long as the button is held.
-  void Begin(HWND window, window::MouseButton button);
+  void Begin(HWND window, form::MouseButton button);
 
   // Moves the window to the pointer's place at the message being handled,
   // while a drag lasts.
@@ -26,13 +26,13 @@ class PointerDrag {
 
   // The drag ends at the release of the button that began it, or when the
   // window loses the mouse.
-  void Release(window::MouseButton button);
+  void Release(form::MouseButton button);
   void End() { drag_.reset(); }
 
  private:
   struct Drag {
     HWND window;
-    window::MouseButton button;
+    form::MouseButton button;
     POINT grip;  // the pointer, from the window's top-left corner
   };
   std::optional<Drag> drag_;

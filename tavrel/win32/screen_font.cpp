@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "tavrel/window/window_design.h"
+#include "tavrel/form/window_design.h"
 #include "windows/wide_text.h"
 
 namespace tavrel::win32 {
@@ -11,7 +11,7 @@ int ScreenDotsPerInch() {
   HDC screen = GetDC(nullptr);
   const int dots_per_inch = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
-  return dots_per_inch > 0 ? dots_per_inch : window::kDesignDotsPerInch;
+  return dots_per_inch > 0 ? dots_per_inch : form::kDesignDotsPerInch;
 }
 
 HFONT MakeFont(const std::u16string& name, int points, int weight, int character_set, int dots_per_inch) {

@@ -10,16 +10,16 @@
 
 #include "lookup/surrogates.h"
 #include "tavrel/win32/box_text.h"
-#include "tavrel/window/limited_insertion.h"
-#include "tavrel/window/whole_character_editing.h"
+#include "tavrel/form/limited_insertion.h"
+#include "tavrel/form/whole_character_editing.h"
 #include "windows/wide_text.h"
 
 namespace tavrel::win32 {
 namespace {
 
-using window::Heading;
-using window::Selection;
-using window::UnitSpan;
+using form::Heading;
+using form::Selection;
+using form::UnitSpan;
 
 UnitSpan SelectionOf(HWND box) {
   DWORD start = 0, end = 0;
@@ -31,7 +31,7 @@ int LimitOf(HWND box) { return static_cast<int>(SendMessageW(box, EM_GETLIMITTEX
 
 int RoomIn(HWND box) {
   const UnitSpan selection = SelectionOf(box);
-  return window::RoomLeft(LimitOf(box), GetWindowTextLengthW(box),
+  return form::RoomLeft(LimitOf(box), GetWindowTextLengthW(box),
                           static_cast<int>(selection.end - selection.start));
 }
 
@@ -156,7 +156,7 @@ int LeftEdgeOf(HWND box, std::size_t unit) {
 // Where the pair that starts at a unit of the box's text lies in the box:
 // up to the next character's left edge, which the box tells; it tells none
 // past the end of its text.
-window::PixelSpan PairOnScreen(HWND box, std::u16string_view text, std::size_t start) {
+form::PixelSpan PairOnScreen(HWND box, std::u16string_view text, std::size_t start) {
   const int left = LeftEdgeOf(box, start);
   if (start + 2 < text.size()) return {left, LeftEdgeOf(box, start + 2) - left};
   return {left, WidthOfPair(box, text.substr(start, 2))};
@@ -165,7 +165,7 @@ window::PixelSpan PairOnScreen(HWND box, std::u16string_view text, std::size_t s
 // Whether the control, which takes as many units as there is room for, would
 // end the insertion with the high half of a pair.
 bool WouldSplitAPair(std::u16string_view insertion, int room) {
-  return window::UnitsThatFit(insertion, room) < std::min(insertion.size(), static_cast<std::size_t>(room));
+  return form::UnitsThatFit(insertion, room) < std::min(insertion.size(), static_cast<std::size_t>(room));
 }
 
 }  // namespace
@@ -198,16 +198,16 @@ LRESULT WholeCharacterBox::CallKeepingTheSelectionWhole(UINT message, WPARAM wpa
   if (after == before && !at_the_pointer) return result;
 
   const std::u16string text = TextOf(box_);
-  const window::CaretMove move = window::MoveOf(before, after, anchor);
+  const form::CaretMove move = form::MoveOf(before, after, anchor);
   Selection chosen = move.selection;
   // Beside a pair, or between its halves, the pointer says where it goes.
   if (at_the_pointer)
-    chosen = window::WithCaretAt(
-        chosen, window::CaretNearerThePointer(text, chosen.caret, GET_X_LPARAM(lparam), [&](std::size_t start) {
+    chosen = form::WithCaretAt(
+        chosen, form::CaretNearerThePointer(text, chosen.caret, GET_X_LPARAM(lparam), [&](std::size_t start) {
           return PairOnScreen(box_, text, start);
         }));
   if (const std::optional<Selection> whole =
-          window::OnWholeCharacters(text, chosen, HeadingOfKey(message, wparam).value_or(move.heading)))
+          form::OnWholeCharacters(text, chosen, HeadingOfKey(message, wparam).value_or(move.heading)))
     chosen = *whole;
   if (chosen != move.selection) Control(EM_SETSEL, chosen.anchor, static_cast<LPARAM>(chosen.caret));
   // A press that the control goes on to drag from: the selection is anchored
@@ -232,8 +232,8 @@ LRESULT WholeCharacterBox::CallEditingWholeCharacters(UINT message, WPARAM wpara
   if (selection.start != selection.end) return Control(message, wparam, lparam);
   const bool backwards = backspace || IsHeld(VK_SHIFT);
   const std::u16string text = TextOf(box_);
-  const UnitSpan character = backwards ? window::CharacterBefore(text, selection.start)
-                                       : window::CharacterAfter(text, selection.start);
+  const UnitSpan character = backwards ? form::CharacterBefore(text, selection.start)
+                                       : form::CharacterAfter(text, selection.start);
   if (character.end - character.start < 2) return Control(message, wparam, lparam);
   Control(EM_SETSEL, character.start, static_cast<LPARAM>(character.end));
   if (del && backwards) return Control(WM_CLEAR, 0, 0);
@@ -266,7 +266,7 @@ LRESULT WholeCharacterBox::CallInsertingWholeCharacters(UINT message, WPARAM wpa
     case WM_CHAR:
       // Only a half of a pair can be left half: the box is read for no other.
       if (IsSurrogate(static_cast<char16_t>(wparam)) &&
-          window::TypedUnitLeavesHalf(static_cast<char16_t>(wparam), UnitBeforeSelection(box_), RoomIn(box_)))
+          form::TypedUnitLeavesHalf(static_cast<char16_t>(wparam), UnitBeforeSelection(box_), RoomIn(box_)))
         return 0;
       break;
     default:
@@ -276,7 +276,7 @@ LRESULT WholeCharacterBox::CallInsertingWholeCharacters(UINT message, WPARAM wpa
   const int room = RoomIn(box_);
   // Not one whole character fits: the text and the selection stay as they
   // are, where the control would take the selection away for nothing.
-  if (window::UnitsThatFit(insertion, room) == 0) return 0;
+  if (form::UnitsThatFit(insertion, room) == 0) return 0;
   if (!WouldSplitAPair(insertion, room)) return Control(message, wparam, lparam);
 
   // For this message alone the limit is one unit lower: the control ends the

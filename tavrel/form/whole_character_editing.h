@@ -10,7 +10,7 @@
 #include <optional>
 #include <string_view>
 
-namespace tavrel::window {
+namespace tavrel::form {
 
 // Units of a box's text from start up to end, start <= end, as a box tells
 // its selection.
@@ -80,4 +80,4 @@ std::optional<Selection> SelectionOnWholeCharacters(std::u16string_view text, Un
                                                     std::optional<Heading> heading,
                                                     std::optional<std::size_t> anchor = std::nullopt);
 
-}  // namespace tavrel::window
+}  // namespace tavrel::form

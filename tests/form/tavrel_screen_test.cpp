@@ -18,13 +18,13 @@
 #include "tavrel/win32/screen_font.h"
 #include "tavrel/win32/system_code_page.h"
 #include "tavrel/win32/tray_shell.h"
-#include "tavrel/window/window_layout.h"
+#include "tavrel/form/window_layout.h"
 #include "tests/support/lookup_fakes.h"
 #include "tests/support/pixel_area.h"
-#include "tests/window/caption_pixels.h"
-#include "tests/window/tavrel_process.h"
+#include "tests/form/caption_pixels.h"
+#include "tests/form/tavrel_process.h"
 
-namespace tavrel::window::testing {
+namespace tavrel::form::testing {
 namespace {
 
 // The screen the test was registered for.
@@ -58,16 +58,16 @@ using win32_testing::DifferencesFrom;
 using win32_testing::PixelArea;
 using win32_testing::ReadPixels;
 using win32_testing::ReadWindowPixels;
-using window::Image;
+using form::Image;
 
-RECT RectOf(const window::PixelRect& r) { return {r.left, r.top, r.Right(), r.Bottom()}; }
+RECT RectOf(const form::PixelRect& r) { return {r.left, r.top, r.Right(), r.Bottom()}; }
 
-POINT CentreOf(const window::PixelRect& r) { return {r.left + r.width / 2, r.top + r.height / 2}; }
+POINT CentreOf(const form::PixelRect& r) { return {r.left + r.width / 2, r.top + r.height / 2}; }
 
 // One of the program's pictures (this test carries its resources), stretched
 // to a place of the window as the system's halftone stretch makes it from the
 // picture at its own size; in the window's client pixels.
-PixelArea PictureStretchedTo(int resource, const window::PixelRect& place) {
+PixelArea PictureStretchedTo(int resource, const form::PixelRect& place) {
   win32::Picture picture;
   picture.Load(GetModuleHandleW(nullptr), resource);
   HDC screen = GetDC(nullptr);
@@ -180,7 +180,7 @@ TEST(TavrelScreen, TheSkinAndTheButtonPicturesAreStretchedToTheirPlaces) {
   TavrelProcess tavrel;
   ASSERT_NE(tavrel.Window(), nullptr);
   HWND window = tavrel.Window();
-  const window::WindowLayout layout(screen->dpi);
+  const form::WindowLayout layout(screen->dpi);
 
   // The pointer at rest on the background, away from the buttons, as a
   // user leaves it: both buttons show their normal pictures.
@@ -189,8 +189,8 @@ TEST(TavrelScreen, TheSkinAndTheButtonPicturesAreStretchedToTheirPlaces) {
 
   // The skin's far corner, beyond the frame: right of its right lines and
   // below its bottom line, where nothing is drawn over the skin.
-  const window::PixelSize skin = layout.LoadedWindow();
-  const RECT beyond_frame{layout.Pixels(window::kLines[6].x1) + 1, layout.Pixels(window::kLines[5].y1) + 1,
+  const form::PixelSize skin = layout.LoadedWindow();
+  const RECT beyond_frame{layout.Pixels(form::kLines[6].x1) + 1, layout.Pixels(form::kLines[5].y1) + 1,
                           skin.width, skin.height};
   const PixelArea stretched_skin = PictureStretchedTo(TAVREL_BACKGROUND, {0, 0, skin.width, skin.height});
   EXPECT_EQ(DifferencesOnScreen(window, stretched_skin.Within(beyond_frame)), "") << "the skin beyond the frame";
@@ -220,7 +220,7 @@ TEST(TavrelScreen, TheSkinAndTheButtonPicturesAreStretchedToTheirPlaces) {
     for (Image image : {look.close, look.minimize}) {
       const int index = IndexOf(image);
       EXPECT_EQ(DifferencesOnScreen(window, PictureStretchedTo(TAVREL_IMAGE1 + index, layout.PlaceOf(image))), "")
-          << look.state << ": " << window::kImages[index].name;
+          << look.state << ": " << form::kImages[index].name;
     }
   }
   // The release of the press closes the window.
@@ -277,4 +277,4 @@ TEST(TavrelScreen, EachBoxsFontFitsItsBox) {
 }
 
 }  // namespace
-}  // namespace tavrel::window::testing
+}  // namespace tavrel::form::testing

@@ -1,8 +1,8 @@
-#include "tavrel/window/window_layout.h"
+#include "tavrel/form/window_layout.h"
 
 #include <algorithm>
 
-namespace tavrel::window {
+namespace tavrel::form {
 
 void WindowLayout::SetCaptionSize(Label label, int width, int height) {
   const LabelDesign& design = kLabels[IndexOf(label)];
@@ -25,4 +25,4 @@ int WindowLayout::LeftMarginOf(Box box) const {
   return margin;
 }
 
-}  // namespace tavrel::window
+}  // namespace tavrel::form

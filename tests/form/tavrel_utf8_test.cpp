@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/window/tavrel_process.h"
+#include "tests/form/tavrel_process.h"
 
-namespace tavrel::window::testing {
+namespace tavrel::form::testing {
 namespace {
 
 TEST(TavrelUtf8, TheSystemCodePageIsUtf8) { ASSERT_EQ(GetACP(), 65001u); }
@@ -76,4 +76,4 @@ TEST(TavrelUtf8, ACopiedBoxIsUtf8AsAnsiText) {
 }
 
 }  // namespace
-}  // namespace tavrel::window::testing
+}  // namespace tavrel::form::testing

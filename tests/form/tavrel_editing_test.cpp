@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "tests/support/half_characters.h"
-#include "tests/window/tavrel_process.h"
+#include "tests/form/tavrel_process.h"
 
-namespace tavrel::window::testing {
+namespace tavrel::form::testing {
 namespace {
 
 using tavrel::testing::DescribedUnits;
@@ -286,4 +286,4 @@ TEST(TavrelEditing, APasteAtTheLimitWithNoRoomForAWholeCharacterLeavesTheSelecti
 }
 
 }  // namespace
-}  // namespace tavrel::window::testing
+}  // namespace tavrel::form::testing

@@ -1,13 +1,13 @@
 // Where the window's parts lie on screens of any DPI, and which captions run
 // on into a box beside them.
-#include "tavrel/window/window_layout.h"
+#include "tavrel/form/window_layout.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <string_view>
 
-namespace tavrel::window {
+namespace tavrel::form {
 namespace {
 
 TEST(PixelsOfTwips, RoundsToTheNearestPixelAtTheScreensDotsPerInch) {
@@ -172,4 +172,4 @@ TEST(WindowLayout, ABoxMakesRoomOnlyForACaptionBesideItThatEndsInsideIt) {
 }
 
 }  // namespace
-}  // namespace tavrel::window
+}  // namespace tavrel::form

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace tavrel::window {
+namespace tavrel::form {
 
 // The units a box can still take when an insertion replaces its selection:
 // its limit less the text that stays; 0 when that is as long as the limit or
@@ -25,4 +25,4 @@ std::size_t UnitsThatFit(std::u16string_view insertion, int room);
 // With no room left the box takes nothing anyway.
 bool TypedUnitLeavesHalf(char16_t unit, char16_t before_caret, int room);
 
-}  // namespace tavrel::window
+}  // namespace tavrel::form

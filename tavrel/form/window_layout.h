@@ -15,9 +15,9 @@
 
 #include <array>
 
-#include "tavrel/window/window_design.h"
+#include "tavrel/form/window_design.h"
 
-namespace tavrel::window {
+namespace tavrel::form {
 
 struct PixelSize {
   int width, height;
@@ -65,4 +65,4 @@ class WindowLayout {
   std::array<PixelRect, kLabelCount> bounds_{};
 };
 
-}  // namespace tavrel::window
+}  // namespace tavrel::form

@@ -1,4 +1,4 @@
-#include "tests/window/tavrel_process.h"
+#include "tests/form/tavrel_process.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <cstring>
 #include <thread>
 
-namespace tavrel::window::testing {
+namespace tavrel::form::testing {
 namespace {
 
 struct FoundWindows {
@@ -285,4 +285,4 @@ std::string Ansi(const std::wstring& text) {
   return bytes;
 }
 
-}  // namespace tavrel::window::testing
+}  // namespace tavrel::form::testing

@@ -1,12 +1,12 @@
 // How much of an insertion a box with a limited length takes, never half a
 // character.
-#include "tavrel/window/limited_insertion.h"
+#include "tavrel/form/limited_insertion.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace tavrel::window {
+namespace tavrel::form {
 namespace {
 
 struct RoomCase {
@@ -88,4 +88,4 @@ TEST(LimitedInsertion, ATypedHalfGoesInOnlyWhereItCanBeWhole) {
 }
 
 }  // namespace
-}  // namespace tavrel::window
+}  // namespace tavrel::form

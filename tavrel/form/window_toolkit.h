@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace tavrel::window {
+namespace tavrel::form {
 
 // The three text boxes.
 enum class Box { Text1, Text2, Text3 };
@@ -64,4 +64,4 @@ class WindowToolkit {
   virtual void OpenHomePage() = 0;
 };
 
-}  // namespace tavrel::window
+}  // namespace tavrel::form

@@ -1,13 +1,13 @@
 // What a box that moves and deletes by UTF-16 unit does instead, so that it
 // works on whole characters: "中𠀀a" is 中 (0), 𠀀's halves (1, 2), a (3).
-#include "tavrel/window/whole_character_editing.h"
+#include "tavrel/form/whole_character_editing.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 
-namespace tavrel::window {
+namespace tavrel::form {
 namespace {
 
 const std::u16string kText = u"中\U00020000a";  // the pair is split at 2
@@ -184,4 +184,4 @@ TEST(WholeCharacterEditing, NextToAnotherPairTheCaretStopsBetweenThePairs) {
 }
 
 }  // namespace
-}  // namespace tavrel::window
+}  // namespace tavrel::form

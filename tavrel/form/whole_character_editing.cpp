@@ -1,8 +1,8 @@
-#include "tavrel/window/whole_character_editing.h"
+#include "tavrel/form/whole_character_editing.h"
 
 #include "lookup/surrogates.h"
 
-namespace tavrel::window {
+namespace tavrel::form {
 namespace {
 
 bool IsEndOf(UnitSpan span, std::size_t at) { return at == span.start || at == span.end; }
@@ -84,4 +84,4 @@ std::optional<Selection> SelectionOnWholeCharacters(std::u16string_view text, Un
   return OnWholeCharacters(text, move.selection, heading.value_or(move.heading));
 }
 
-}  // namespace tavrel::window
+}  // namespace tavrel::form

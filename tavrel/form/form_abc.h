@@ -3,9 +3,9 @@
 // keys or the pointer position of its event.
 #pragma once
 
-#include "tavrel/window/window_toolkit.h"
+#include "tavrel/form/window_toolkit.h"
 
-namespace tavrel::window {
+namespace tavrel::form {
 
 // Sizes the window, empties Text1 and sets the fonts of the labels and boxes.
 void Form_Load(WindowToolkit& form);
@@ -38,4 +38,4 @@ void Text1_Click(WindowToolkit& form);
 void Text2_Click(WindowToolkit& form);
 void Text3_Click(WindowToolkit& form);
 
-}  // namespace tavrel::window
+}  // namespace tavrel::form

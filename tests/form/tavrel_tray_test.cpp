@@ -6,9 +6,9 @@
 
 #include <shellapi.h>
 
-#include "tests/window/tavrel_process.h"
+#include "tests/form/tavrel_process.h"
 
-namespace tavrel::window::testing {
+namespace tavrel::form::testing {
 namespace {
 
 constexpr UINT kTrayCallback = 0x7E9;
@@ -139,4 +139,4 @@ TEST(TavrelTray, ClosedFromOutsideWhileHiddenItTakesItsIconAway) {
 }
 
 }  // namespace
-}  // namespace tavrel::window::testing
+}  // namespace tavrel::form::testing

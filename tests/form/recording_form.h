@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
-#include "tavrel/window/window_design.h"
-#include "tavrel/window/window_toolkit.h"
+#include "tavrel/form/window_design.h"
+#include "tavrel/form/window_toolkit.h"
 #include "tests/support/utf8.h"
 
-namespace tavrel::window::testing {
+namespace tavrel::form::testing {
 
 using tavrel::testing::Utf8;
 
@@ -95,4 +95,4 @@ class RecordingForm final : public WindowToolkit {
   std::array<bool, kImageCount> visible_{};
 };
 
-}  // namespace tavrel::window::testing
+}  // namespace tavrel::form::testing

@@ -12,7 +12,7 @@
 #include "tests/support/message_box_reader.h"
 #include "tests/support/window_waits.h"
 
-namespace tavrel::window::testing {
+namespace tavrel::form::testing {
 
 using win32_testing::WaitUntil;
 using win32_testing::WindowText;
@@ -114,4 +114,4 @@ bool ClipboardHasFormat(UINT format);
 // The text in the system code page, as the ANSI clipboard format holds it.
 std::string Ansi(const std::wstring& text);
 
-}  // namespace tavrel::window::testing
+}  // namespace tavrel::form::testing

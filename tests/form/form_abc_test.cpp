@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "tavrel/window/form_abc.h"
-#include "tavrel/window/mouse_routing.h"
-#include "tavrel/window/window_layout.h"
-#include "tests/window/recording_form.h"
+#include "tavrel/form/form_abc.h"
+#include "tavrel/form/mouse_routing.h"
+#include "tavrel/form/window_layout.h"
+#include "tests/form/recording_form.h"
 
-namespace tavrel::window {
+namespace tavrel::form {
 namespace {
 
 using testing::RecordingForm;
@@ -239,7 +239,7 @@ TEST_F(Routed, TheUpperVisibleImageGetsTheMouse) {
   form.SetVisible({Image4, Image5, Image6});
   EXPECT_EQ(router.TargetAt(kMinimize), TargetOf(Image6));
   form.SetVisible({});
-  EXPECT_EQ(router.TargetAt(kClose), window::kBackground);
+  EXPECT_EQ(router.TargetAt(kClose), form::kBackground);
 }
 
 TEST_F(Routed, PointersShowTheHandOverImagesAndTheLinkHandOverTheLink) {
@@ -287,4 +287,4 @@ TEST(RoutedAtAnyDpi, ButtonsLinkAndBackgroundFollowTheScreen) {
 }
 
 }  // namespace
-}  // namespace tavrel::window
+}  // namespace tavrel::form

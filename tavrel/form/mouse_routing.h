@@ -8,11 +8,11 @@
 //   pointer is then; while a button is held, moves belong to it as well.
 #pragma once
 
-#include "tavrel/window/window_layout.h"
-#include "tavrel/window/window_design.h"
-#include "tavrel/window/window_toolkit.h"
+#include "tavrel/form/window_layout.h"
+#include "tavrel/form/window_design.h"
+#include "tavrel/form/window_toolkit.h"
 
-namespace tavrel::window {
+namespace tavrel::form {
 
 // What the mouse is over, among what the window draws itself.
 struct MouseTarget {
@@ -54,4 +54,4 @@ class MouseRouter {
   unsigned held_ = 0;
 };
 
-}  // namespace tavrel::window
+}  // namespace tavrel::form

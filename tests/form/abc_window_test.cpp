@@ -26,7 +26,7 @@ namespace tavrel::win32 {
 namespace {
 
 using tavrel::testing::HoldsHalfCharacter;
-using window::Box;
+using form::Box;
 
 LOGFONTW FontOf(HWND box) {
   LOGFONTW font{};
@@ -213,9 +213,9 @@ class Text1LimitTest : public AbcWindowTest {
   }
 
   void ExpectWholeCharactersEverywhere(const std::string& name) {
-    for (const window::Box box : {Box::Text1, Box::Text2, Box::Text3})
+    for (const form::Box box : {Box::Text1, Box::Text2, Box::Text3})
       EXPECT_FALSE(HoldsHalfCharacter(abc.Text(box))) << name << ": Text" << static_cast<int>(box) + 1;
-    EXPECT_EQ(SendMessageW(Box(1), EM_GETLIMITTEXT, 0, 0), window::kText1MaxLength) << name;
+    EXPECT_EQ(SendMessageW(Box(1), EM_GETLIMITTEXT, 0, 0), form::kText1MaxLength) << name;
   }
 };
 

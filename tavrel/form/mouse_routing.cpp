@@ -1,9 +1,9 @@
-#include "tavrel/window/mouse_routing.h"
+#include "tavrel/form/mouse_routing.h"
 
 
-#include "tavrel/window/form_abc.h"
+#include "tavrel/form/form_abc.h"
 
-namespace tavrel::window {
+namespace tavrel::form {
 namespace {
 
 unsigned BitOf(MouseButton button) { return 1u << static_cast<unsigned>(button); }
@@ -84,4 +84,4 @@ void MouseRouter::Release(MouseButton button, PixelPoint point) {
 
 void MouseRouter::CaptureLost() { held_ = 0; }
 
-}  // namespace tavrel::window
+}  // namespace tavrel::form

@@ -9,9 +9,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "tavrel/window/window_toolkit.h"
+#include "tavrel/form/window_toolkit.h"
 
-namespace tavrel::window {
+namespace tavrel::form {
 
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kDesignDotsPerInch = 96;
@@ -199,4 +199,4 @@ inline constexpr std::array<DrawnItem, 20> kDrawingOrder{{
     {DrawnItem::Kind::Image, 1}, {DrawnItem::Kind::Image, 2},
 }};
 
-}  // namespace tavrel::window
+}  // namespace tavrel::form

@@ -3,9 +3,9 @@
 // or the mouse drags in a box.
 #pragma once
 
-#include "tests/window/tavrel_process.h"
+#include "tests/form/tavrel_process.h"
 
-namespace tavrel::window::testing {
+namespace tavrel::form::testing {
 
 // Reads the pixels of every caption beside a box or running on into one
 // ("Ombrik码" into Text2), then clicks with the real mouse into Text1, Text2,
@@ -27,4 +27,4 @@ void ExpectCaptionsKeptWhileTheFocusMoves(TavrelProcess& tavrel);
 // once it has ended.
 void ExpectCaptionsKeptThroughAMenuAndADrag(TavrelProcess& tavrel);
 
-}  // namespace tavrel::window::testing
+}  // namespace tavrel::form::testing

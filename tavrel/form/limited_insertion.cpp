@@ -1,10 +1,10 @@
-#include "tavrel/window/limited_insertion.h"
+#include "tavrel/form/limited_insertion.h"
 
 #include <algorithm>
 
 #include "lookup/surrogates.h"
 
-namespace tavrel::window {
+namespace tavrel::form {
 
 int RoomLeft(int limit, int text_length, int selection_length) {
   return std::max(0, limit - (text_length - selection_length));
@@ -24,4 +24,4 @@ bool TypedUnitLeavesHalf(char16_t unit, char16_t before_caret, int room) {
   return false;
 }
 
-}  // namespace tavrel::window
+}  // namespace tavrel::form

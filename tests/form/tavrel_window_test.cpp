@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "tests/support/half_characters.h"
-#include "tests/window/caption_pixels.h"
-#include "tests/window/tavrel_process.h"
+#include "tests/form/caption_pixels.h"
+#include "tests/form/tavrel_process.h"
 
-namespace tavrel::window::testing {
+namespace tavrel::form::testing {
 namespace {
 
 using tavrel::testing::HoldsHalfCharacter;
@@ -506,4 +506,4 @@ TEST(TavrelWindow, TheRealMouseDragsCopiesOpensTheLinkMinimizesAndCloses) {
 }
 
 }  // namespace
-}  // namespace tavrel::window::testing
+}  // namespace tavrel::form::testing

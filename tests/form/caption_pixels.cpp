@@ -1,4 +1,4 @@
-#include "tests/window/caption_pixels.h"
+#include "tests/form/caption_pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +10,12 @@
 
 #include "tavrel/win32/offscreen_canvas.h"
 #include "tavrel/win32/screen_font.h"
-#include "tavrel/window/window_layout.h"
+#include "tavrel/form/window_layout.h"
 #include "tests/support/pixel_area.h"
 #include "tests/support/repeated.h"
 #include "windows/wide_text.h"
 
-namespace tavrel::window::testing {
+namespace tavrel::form::testing {
 namespace {
 
 using win32_testing::DifferencesFrom;
@@ -255,4 +255,4 @@ void ExpectCaptionsKeptThroughAMenuAndADrag(TavrelProcess& tavrel) {
   }
 }
 
-}  // namespace tavrel::window::testing
+}  // namespace tavrel::form::testing

@@ -1,10 +1,10 @@
-#include "tavrel/window/form_abc.h"
+#include "tavrel/form/form_abc.h"
 
 #include <string>
 
-#include "tavrel/window/window_design.h"
+#include "tavrel/form/window_design.h"
 
-namespace tavrel::window {
+namespace tavrel::form {
 namespace {
 
 void Show(WindowToolkit& form, Image image) { form.SetImageVisible(image, true); }
@@ -96,4 +96,4 @@ void Text1_Click(WindowToolkit& form) { CopyWholeText(form, Box::Text1); }
 void Text2_Click(WindowToolkit& form) { CopyWholeText(form, Box::Text2); }
 void Text3_Click(WindowToolkit& form) { CopyWholeText(form, Box::Text3); }
 
-}  // namespace tavrel::window
+}  // namespace tavrel::form
