@@ -30,9 +30,9 @@ constexpr int kText1Middle = 73;
 // Puts the keyboard's focus into Text1 with a real click, unless it is there.
 // The click copies Text1's text: put on the clipboard after it.
 void FocusText1(const TavrelProcess& tavrel) {
-  if (tavrel.InputState().hwndFocus == tavrel.Box(1)) return;
+  if (tavrel.Focus() == tavrel.Box(1)) return;
   tavrel.ClickAt(kInText1.x, kInText1.y);
-  EXPECT_TRUE(WaitUntil([&] { return tavrel.InputState().hwndFocus == tavrel.Box(1); }, 3000))
+  EXPECT_TRUE(WaitUntil([&] { return tavrel.Focus() == tavrel.Box(1); }, 3000))
       << "the focus did not come to Text1";
 }
 

@@ -200,13 +200,6 @@ std::vector<HWND> TavrelProcess::ShownMenus() const {
   return found.windows;
 }
 
-HWND TavrelProcess::Focus() const {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  if (!GetGUIThreadInfo(process_.dwThreadId, &info)) return nullptr;
-  return info.hwndFocus;
-}
-
 std::vector<std::wstring> SetText1ClosingMessages(TavrelProcess& tavrel, const std::wstring& text) {
   std::thread setter([&] { tavrel.SetText1(text); });
   std::vector<std::wstring> texts;

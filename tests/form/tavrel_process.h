@@ -90,7 +90,7 @@ class TavrelProcess {
   std::vector<HWND> ShownMenus() const;
 
   // The window of this process that has the keyboard focus, or none.
-  HWND Focus() const;
+  HWND Focus() const { return InputState().hwndFocus; }
 
  private:
   PROCESS_INFORMATION process_{};
