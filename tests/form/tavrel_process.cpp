@@ -90,10 +90,9 @@ TavrelProcess::TavrelProcess() {
   }
   WaitUntil(
       [&] {
-        FoundWindows found{process_.dwProcessId, {}, nullptr, L"Tavrel"};
-        EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&found));
-        if (found.windows.empty()) return false;
-        window_ = found.windows.front();
+        const std::vector<HWND> windows = VisibleWindows(nullptr, L"Tavrel");
+        if (windows.empty()) return false;
+        window_ = windows.front();
         return true;
       },
       20000);
@@ -188,17 +187,15 @@ void TavrelProcess::MoveMouseBy(int dx, int dy) const {
     MoveMouseOnScreen(from.x + dx * step / kSteps, from.y + dy * step / kSteps);
 }
 
-std::vector<HWND> TavrelProcess::MessageBoxes() const {
-  FoundWindows found{process_.dwProcessId, {}, L"#32770", L"Zelvaran"};
+std::vector<HWND> TavrelProcess::VisibleWindows(const wchar_t* class_name, const wchar_t* title) const {
+  FoundWindows found{process_.dwProcessId, {}, class_name, title};
   EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&found));
   return found.windows;
 }
 
-std::vector<HWND> TavrelProcess::ShownMenus() const {
-  FoundWindows found{process_.dwProcessId, {}, L"#32768", nullptr};
-  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&found));
-  return found.windows;
-}
+std::vector<HWND> TavrelProcess::MessageBoxes() const { return VisibleWindows(L"#32770", L"Zelvaran"); }
+
+std::vector<HWND> TavrelProcess::ShownMenus() const { return VisibleWindows(L"#32768", nullptr); }
 
 std::vector<std::wstring> SetText1ClosingMessages(TavrelProcess& tavrel, const std::wstring& text) {
   std::thread setter([&] { tavrel.SetText1(text); });
@@ -225,9 +222,8 @@ std::vector<std::wstring> SetText1ClosingMessages(TavrelProcess& tavrel, const s
 }
 
 std::wstring TavrelProcess::ShownTooltip() const {
-  FoundWindows found{process_.dwProcessId, {}, L"tooltips_class32", nullptr};
-  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&found));
-  return found.windows.empty() ? std::wstring() : WindowText(found.windows.front());
+  const std::vector<HWND> tips = VisibleWindows(L"tooltips_class32", nullptr);
+  return tips.empty() ? std::wstring() : WindowText(tips.front());
 }
 
 

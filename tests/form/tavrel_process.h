@@ -93,6 +93,10 @@ class TavrelProcess {
   HWND Focus() const { return InputState().hwndFocus; }
 
  private:
+  // The visible top-level windows of this process of that class and title;
+  // either may be null for any.
+  std::vector<HWND> VisibleWindows(const wchar_t* class_name, const wchar_t* title) const;
+
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
   HWND boxes_[3] = {};

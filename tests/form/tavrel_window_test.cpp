@@ -208,13 +208,11 @@ TEST(TavrelWindow, TheRealKeysAndMouseNeverSplitACharacterBeyondTheBmp) {
   // A click anywhere over the text puts the caret beside a whole character,
   // and the clicks over the pair put it on either side of the pair.
   tavrel.SetText1(L"中" + pair + L"a");
-  HWND text1 = tavrel.Box(1);
   bool caret_before_the_pair = false, caret_after_the_pair = false;
   for (int x = 150; x <= 210; x += 3) {
     tavrel.ClickAt(x, 73);
     Sleep(300);  // no double click
-    DWORD start = 0, end = 0;
-    SendMessageW(text1, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const auto [start, end] = tavrel.Selection(1);
     EXPECT_NE(start, 2u) << "a click at x " << x;
     EXPECT_NE(end, 2u) << "a click at x " << x;
     if (start == end) {
