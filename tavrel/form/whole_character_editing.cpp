@@ -77,11 +77,16 @@ Selection WithCaretAt(Selection selection, std::size_t caret) {
 }
 
 std::optional<Selection> SelectionOnWholeCharacters(std::u16string_view text, UnitSpan before, UnitSpan after,
-                                                    std::optional<Heading> heading,
-                                                    std::optional<std::size_t> anchor) {
-  if (!SplitsAPair(text, after.start) && !SplitsAPair(text, after.end)) return std::nullopt;
+                                                    std::optional<Heading> key_heading,
+                                                    std::optional<std::size_t> anchor,
+                                                    const CaretAtThePointer& caret_at_pointer) {
   const CaretMove move = MoveOf(before, after, anchor);
-  return OnWholeCharacters(text, move.selection, heading.value_or(move.heading));
+  Selection chosen = move.selection;
+  if (caret_at_pointer) chosen = WithCaretAt(chosen, caret_at_pointer(chosen.caret));
+  if (const std::optional<Selection> whole = OnWholeCharacters(text, chosen, key_heading.value_or(move.heading)))
+    chosen = *whole;
+  if (chosen == move.selection) return std::nullopt;
+  return chosen;
 }
 
 }  // namespace tavrel::form

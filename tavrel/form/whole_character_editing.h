@@ -72,12 +72,19 @@ std::size_t CaretNearerThePointer(std::u16string_view text, std::size_t caret, i
 // the anchor of another stays where it is.
 Selection WithCaretAt(Selection selection, std::size_t caret);
 
-// Both in one: the selection to show in place of `after` when one of its ends
-// splits a pair. The caret goes on the way the heading names when one is
-// given (the key's way: Left, Home, ...; the side of the character nearer the
-// pointer), else the way it went from `before`.
+// Where the pointer puts a caret that the control left at a unit, on a press
+// or a drag (CaretNearerThePointer).
+using CaretAtThePointer = std::function<std::size_t(std::size_t caret)>;
+
+// All in one: the selection to show in place of `after`, which the control
+// made out of `before`; nothing when the control's own is whole. The anchor
+// is told as MoveOf tells it; a caret that the pointer placed goes where the
+// pointer says; then an end that still splits a pair goes over the whole
+// character, the caret the way the key names when one is given (Left, Home,
+// ...), else the way it went from `before`.
 std::optional<Selection> SelectionOnWholeCharacters(std::u16string_view text, UnitSpan before, UnitSpan after,
-                                                    std::optional<Heading> heading,
-                                                    std::optional<std::size_t> anchor = std::nullopt);
+                                                    std::optional<Heading> key_heading,
+                                                    std::optional<std::size_t> anchor = std::nullopt,
+                                                    const CaretAtThePointer& caret_at_pointer = nullptr);
 
 }  // namespace tavrel::form

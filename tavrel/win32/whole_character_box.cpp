@@ -198,21 +198,20 @@ LRESULT WholeCharacterBox::CallKeepingTheSelectionWhole(UINT message, WPARAM wpa
   if (after == before && !at_the_pointer) return result;
 
   const std::u16string text = TextOf(box_);
-  const form::CaretMove move = form::MoveOf(before, after, anchor);
-  Selection chosen = move.selection;
   // Beside a pair, or between its halves, the pointer says where it goes.
+  form::CaretAtThePointer caret_at_pointer;
   if (at_the_pointer)
-    chosen = form::WithCaretAt(
-        chosen, form::CaretNearerThePointer(text, chosen.caret, GET_X_LPARAM(lparam), [&](std::size_t start) {
-          return PairOnScreen(box_, text, start);
-        }));
-  if (const std::optional<Selection> whole =
-          form::OnWholeCharacters(text, chosen, HeadingOfKey(message, wparam).value_or(move.heading)))
-    chosen = *whole;
-  if (chosen != move.selection) Control(EM_SETSEL, chosen.anchor, static_cast<LPARAM>(chosen.caret));
+    caret_at_pointer = [&, x = GET_X_LPARAM(lparam)](std::size_t caret) {
+      return form::CaretNearerThePointer(text, caret, x,
+                                         [&](std::size_t start) { return PairOnScreen(box_, text, start); });
+    };
+  const std::optional<Selection> whole = form::SelectionOnWholeCharacters(
+      text, before, after, HeadingOfKey(message, wparam), anchor, caret_at_pointer);
+  if (whole) Control(EM_SETSEL, whole->anchor, static_cast<LPARAM>(whole->caret));
   // A press that the control goes on to drag from: the selection is anchored
   // where it went down.
-  if (message == WM_LBUTTONDOWN && GetCapture() == box_) drag_anchor_ = chosen.anchor;
+  if (message == WM_LBUTTONDOWN && GetCapture() == box_)
+    drag_anchor_ = whole ? whole->anchor : form::MoveOf(before, after).selection.anchor;
   return result;
 }
 

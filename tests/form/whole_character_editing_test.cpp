@@ -170,6 +170,38 @@ TEST(WholeCharacterEditing, ThePointerTakesTheCaretToTheNearerSideOfAPair) {
   for (const Case& c : cases) EXPECT_EQ(CaretNearerThePointer(c.text, c.caret, c.x, PairAt), c.placed) << c.name;
 }
 
+// The selection a press or a drag leaves, with the pointer over kText's pair
+// (from x 18 to 34) or beside it.
+TEST(WholeCharacterEditing, APressOrADragPutsTheCaretWhereThePointerSays) {
+  struct Case {
+    const char* name;
+    UnitSpan before, after;
+    std::optional<std::size_t> anchor;
+    int x;
+    std::optional<Selection> whole;
+  };
+  const Case cases[] = {
+      {"a press on the pair's right half, put before it", {4, 4}, {1, 1}, std::nullopt, 30, Selection{3, 3}},
+      {"a press on the pair's right half, put between its halves", {4, 4}, {2, 2}, std::nullopt, 30,
+       Selection{3, 3}},
+      {"a press on the pair's left half, put between its halves", {0, 0}, {2, 2}, std::nullopt, 20,
+       Selection{1, 1}},
+      {"a press on the pair's left half, put before it", {4, 4}, {1, 1}, std::nullopt, 20, std::nullopt},
+      {"a press on the character after the pair", {0, 0}, {3, 3}, std::nullopt, 38, std::nullopt},
+      {"a drag back over its anchor onto the pair's right half", {3, 4}, {2, 3}, 3, 30, Selection{3, 3}},
+      {"a drag back over its anchor onto the pair's left half", {3, 4}, {2, 3}, 3, 20, Selection{3, 1}},
+      {"a drag on from the start onto the pair's right half, put before it", {0, 0}, {0, 1}, 0, 30,
+       Selection{0, 3}},
+  };
+  for (const Case& c : cases) {
+    const CaretAtThePointer pointer = [&](std::size_t caret) {
+      return CaretNearerThePointer(kText, caret, c.x, PairAt);
+    };
+    EXPECT_EQ(SelectionOnWholeCharacters(kText, c.before, c.after, std::nullopt, c.anchor, pointer), c.whole)
+        << c.name;
+  }
+}
+
 TEST(WholeCharacterEditing, ACollapsedSelectionStaysCollapsedWhenItsCaretMoves) {
   EXPECT_EQ(WithCaretAt({2, 2}, 5), (Selection{5, 5}));
   EXPECT_EQ(WithCaretAt({1, 3}, 5), (Selection{1, 5}));
