@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <thread>
 
@@ -131,6 +133,25 @@ BoxSelection TavrelProcess::Selection(int number) const {
 
 void TavrelProcess::Select(int number, int anchor, int caret) const {
   SendMessageW(Box(number), EM_SETSEL, static_cast<WPARAM>(anchor), static_cast<LPARAM>(caret));
+}
+
+TavrelProcess::AnchorAndCaret TavrelProcess::CaretAndAnchor(int number) const {
+  const BoxSelection selection = Selection(number);
+  if (selection.start == selection.end) return {selection.start, selection.end};
+  const GUITHREADINFO state = InputState();
+  EXPECT_EQ(state.hwndCaret, Box(number)) << "the caret is not in Text" << number;
+  // Where the box puts its caret before a unit, in its client pixels; past
+  // the last unit the box tells no place, and its caret lies further right
+  // than before any other unit.
+  const auto place_of = [&](DWORD unit) {
+    const LRESULT place = SendMessageW(Box(number), EM_POSFROMCHAR, unit, 0);
+    return place == -1 ? LONG_MAX : static_cast<LONG>(static_cast<short>(LOWORD(place)));
+  };
+  const LONG caret = state.rcCaret.left;
+  const LONG to_start = std::labs(caret - place_of(selection.start));
+  const LONG end_place = place_of(selection.end);
+  const bool at_start = end_place == LONG_MAX ? to_start <= 2 : to_start < std::labs(caret - end_place);
+  return at_start ? AnchorAndCaret{selection.end, selection.start} : AnchorAndCaret{selection.start, selection.end};
 }
 
 int TavrelProcess::LeftEdgeOfUnit(int number, int unit) const {

@@ -57,6 +57,16 @@ class TavrelProcess {
   BoxSelection Selection(int number) const;
   void Select(int number, int anchor, int caret) const;
 
+  // A box's selection with its two ends told apart: the caret is the end
+  // where the box shows its caret (the focused box's, read from the input
+  // state of Tavrel's thread), the anchor the other one. A collapsed
+  // selection has both at the same unit. Only for the box with the focus.
+  struct AnchorAndCaret {
+    DWORD anchor = 0, caret = 0;
+    friend bool operator==(const AnchorAndCaret&, const AnchorAndCaret&) = default;
+  };
+  AnchorAndCaret CaretAndAnchor(int number) const;
+
   // The left edge of a unit of a box's text, in the window's client pixels,
   // as the box lays its text out.
   int LeftEdgeOfUnit(int number, int unit) const;
