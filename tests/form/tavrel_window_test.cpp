@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 #include <thread>
 #include <vector>
@@ -206,22 +207,34 @@ TEST(TavrelWindow, TheRealKeysAndMouseNeverSplitACharacterBeyondTheBmp) {
   }
 
   // A click anywhere over the text puts the caret beside a whole character,
-  // and the clicks over the pair put it on either side of the pair.
+  // and a click on the pair puts it on the side of the pair it lands on: on
+  // its left half before it (unit 1), on its right half after it (unit 3).
+  // Clicks 3 pixels apart make no double click.
   tavrel.SetText1(L"中" + pair + L"a");
-  bool caret_before_the_pair = false, caret_after_the_pair = false;
+  const int pair_left = tavrel.LeftEdgeOfUnit(1, 1), pair_right = tavrel.LeftEdgeOfUnit(1, 3);
+  ASSERT_GE(pair_right - pair_left, 8) << "the pair lies from x " << pair_left << " to " << pair_right;
+  const int pair_middle = (pair_left + pair_right) / 2;
   for (int x = 150; x <= 210; x += 3) {
-    tavrel.ClickAt(x, 73);
-    Sleep(300);  // no double click
+    const DWORD copies = GetClipboardSequenceNumber();
+    const POINT origin = tavrel.Origin();
+    // The click copies Text1's text once its release has been handled.
+    RunUnix("xdotool mousemove " + std::to_string(origin.x + x) + " " + std::to_string(origin.y + 73) +
+            " click 1");
+    EXPECT_TRUE(WaitUntil([&] { return GetClipboardSequenceNumber() != copies; }, 3000))
+        << "a click at x " << x << " copied nothing";
     const auto [start, end] = tavrel.Selection(1);
     EXPECT_NE(start, 2u) << "a click at x " << x;
     EXPECT_NE(end, 2u) << "a click at x " << x;
-    if (start == end) {
-      caret_before_the_pair = caret_before_the_pair || start == 1;
-      caret_after_the_pair = caret_after_the_pair || start == 3;
+    // A pixel beside the middle may go either way.
+    if (x > pair_left && x < pair_right && std::abs(x - pair_middle) > 1) {
+      const DWORD side = x < pair_middle ? 1 : 3;
+      EXPECT_TRUE(tavrel.Selection(1) == (BoxSelection{side, side}))
+          << "the selection is " << tavrel.Selection(1).start << " to " << tavrel.Selection(1).end << ", not "
+          << side << " to " << side << ": a click at x " << x << " on the "
+          << (x < pair_middle ? "left" : "right") << " half of the pair, which lies from x " << pair_left
+          << " to " << pair_right;
     }
   }
-  EXPECT_TRUE(caret_before_the_pair) << "no click put the caret just before the pair (unit 1)";
-  EXPECT_TRUE(caret_after_the_pair) << "no click put the caret just after the pair (unit 3)";
 }
 
 // A box that takes the focus draws itself anew, without a paint message: the
