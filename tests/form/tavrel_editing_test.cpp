@@ -149,7 +149,7 @@ TEST(TavrelEditing, DeletingASelectionBesideACharacterTakesTheSelectionWhole) {
 }
 
 // Shift+Delete with nothing selected takes the character before the caret,
-// as Backspace does: the whole character.
+// as Backspace does: the whole character, which it deletes and does not cut.
 TEST(TavrelEditing, ShiftDeleteWithNothingSelectedTakesTheWholeCharacterBeforeTheCaret) {
   TavrelProcess tavrel;
   ASSERT_NE(tavrel.Window(), nullptr);
@@ -164,13 +164,19 @@ TEST(TavrelEditing, ShiftDeleteWithNothingSelectedTakesTheWholeCharacterBeforeTh
       {L"中" + kPair, "End shift+KP_Delete", L"中"},
       {L"a" + kPair + L"b", "End Left shift+KP_Delete", L"ab"},
   };
+  const std::wstring kept = L"kept";
   for (const Case& c : cases) {
     FocusText1(tavrel);
+    PutOnClipboard(kept);  // after the focusing click, which copies
     tavrel.SetText1(c.before);
     RunUnix(std::string("xdotool key --delay 60 ") + c.keys);
     EXPECT_TRUE(WaitUntil([&] { return tavrel.Text(1) == c.after; }, 3000))
         << c.keys << " in " << Shown(c.before) << " gives " << Shown(tavrel.Text(1))
         << ", not " << Shown(c.after);
+    std::wstring clipboard;
+    EXPECT_TRUE(ReadUnicodeClipboard(clipboard) && clipboard == kept)
+        << c.keys << " in " << Shown(c.before) << " put " << Shown(clipboard) << " on the clipboard, which held "
+        << Shown(kept);
   }
 }
 
@@ -266,17 +272,29 @@ TEST(TavrelEditing, APasteAtTheLimitWithNoRoomForAWholeCharacterLeavesTheSelecti
         SendMessageW(tavrel.Box(1), WM_PASTE, 0, 0);
         break;
       case Way::ControlV:
-      case Way::ShiftInsert:
-        // Home after the paste: once the caret is at the start, the paste's
-        // key has been handled.
+      case Way::ShiftInsert: {
+        // Shift+Left after the paste: once the caret has gone one unit on
+        // from where the paste left it, the paste's key has been handled. A
+        // paste that kept the last unit selected, the caret before it, leaves
+        // 16 to 18 selected then, the caret at 16.
         RunUnix(std::string("xdotool key --delay 20 ") + (c.way == Way::ControlV ? "ctrl+v" : "shift+Insert") +
-                " Home");
-        EXPECT_TRUE(WaitUntil([&] { return tavrel.Selection(1) == BoxSelection{0, 0}; }, 3000))
-            << c.name << ": the Home after the paste never came";
+                " shift+Left");
+        const TavrelProcess::AnchorAndCaret after_shift_left{18, 16};
+        EXPECT_TRUE(WaitUntil([&] { return tavrel.CaretAndAnchor(1) == after_shift_left; }, 3000))
+            << c.name << ", then Shift+Left: the selection is " << tavrel.CaretAndAnchor(1).anchor << " (anchor) to "
+            << tavrel.CaretAndAnchor(1).caret << " (caret), not 18 to 16: the paste did not keep 17 to 18 "
+            << "selected, the caret at 17";
         break;
+      }
       case Way::Typed:
         for (wchar_t unit : kPair) SendMessageW(tavrel.Box(1), WM_CHAR, unit, 1);
         break;
+    }
+    if (c.way == Way::PasteMessage || c.way == Way::Typed) {
+      const TavrelProcess::AnchorAndCaret kept{18, 17};
+      EXPECT_EQ(tavrel.CaretAndAnchor(1), kept)
+          << c.name << ": the selection is " << tavrel.CaretAndAnchor(1).anchor << " (anchor) to "
+          << tavrel.CaretAndAnchor(1).caret << " (caret), not 18 to 17";
     }
     const std::wstring text = tavrel.Text(1);
     EXPECT_EQ(text, full) << c.name << " over the last of 18 units, with the clipboard holding "
@@ -284,6 +302,7 @@ TEST(TavrelEditing, APasteAtTheLimitWithNoRoomForAWholeCharacterLeavesTheSelecti
                           << " units: " << Shown(text);
   }
 }
+
 
 }  // namespace
 }  // namespace tavrel::form::testing
