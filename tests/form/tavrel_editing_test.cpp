@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -300,6 +301,447 @@ TEST(TavrelEditing, APasteAtTheLimitWithNoRoomForAWholeCharacterLeavesTheSelecti
     EXPECT_EQ(text, full) << c.name << " over the last of 18 units, with the clipboard holding "
                           << Shown(kPair) << ": Text1 holds " << text.size()
                           << " units: " << Shown(text);
+  }
+}
+
+
+// ---- The caret and the selection counted in characters, beside a text's twin.
+
+// A case's text is a pattern in which every "@" stands for one character: the
+// pair, or, in the case's twin, the one-unit ideograph 文, with which Wine's
+// box does everything right. The same steps give the same result on both,
+// counted in characters.
+const std::wstring kTwinCharacter = L"文";
+
+std::wstring Made(const std::wstring& pattern, const std::wstring& character) {
+  std::wstring text;
+  for (wchar_t unit : pattern) text += unit == L'@' ? character : std::wstring(1, unit);
+  return text;
+}
+
+struct Version {
+  const char* name;
+  std::wstring character;
+};
+const Version kVersions[] = {{"with the pair", kPair}, {"with its twin 文", kTwinCharacter}};
+
+bool IsHigh(wchar_t unit) { return unit >= 0xD800 && unit < 0xDC00; }
+bool IsLow(wchar_t unit) { return unit >= 0xDC00 && unit < 0xE000; }
+
+// Units of the text's first n characters.
+DWORD UnitOfCharacter(const std::wstring& text, int characters) {
+  DWORD unit = 0;
+  for (int i = 0; i < characters && unit < text.size(); ++i)
+    unit += (IsHigh(text[unit]) && unit + 1 < text.size() && IsLow(text[unit + 1])) ? 2 : 1;
+  return unit;
+}
+
+// Characters before a unit; -1 for a place between the halves of a pair.
+int CharacterOfUnit(const std::wstring& text, DWORD unit) {
+  int characters = 0;
+  DWORD at = 0;
+  while (at < unit && at < text.size()) {
+    at += (IsHigh(text[at]) && at + 1 < text.size() && IsLow(text[at + 1])) ? 2 : 1;
+    ++characters;
+  }
+  return at == unit ? characters : -1;
+}
+
+// A selection counted in characters: where its anchor and its caret are.
+struct InCharacters {
+  int anchor = 0, caret = 0;
+  friend bool operator==(const InCharacters&, const InCharacters&) = default;
+};
+
+InCharacters Counted(const std::wstring& text, TavrelProcess::AnchorAndCaret selection) {
+  return {CharacterOfUnit(text, selection.anchor), CharacterOfUnit(text, selection.caret)};
+}
+
+std::string Shown(InCharacters selection) {
+  const auto place = [](int characters) {
+    return characters < 0 ? std::string("between the halves of a pair") : std::to_string(characters);
+  };
+  return "anchor " + place(selection.anchor) + ", caret " + place(selection.caret);
+}
+
+std::string Shown(TavrelProcess::AnchorAndCaret selection) {
+  return "units: anchor " + std::to_string(selection.anchor) + ", caret " + std::to_string(selection.caret);
+}
+
+// Text1 and its selection, counted in characters.
+struct BoxState {
+  std::wstring text;  // the pattern: each pair, or each twin, as "@"
+  InCharacters selection;
+  TavrelProcess::AnchorAndCaret units;
+  friend bool operator==(const BoxState& a, const BoxState& b) {
+    return a.text == b.text && a.selection == b.selection;
+  }
+};
+
+std::wstring PatternOf(const std::wstring& text, const std::wstring& character) {
+  std::wstring pattern;
+  for (std::size_t at = 0; at < text.size();) {
+    if (text.compare(at, character.size(), character) == 0) {
+      pattern += L'@';
+      at += character.size();
+    } else {
+      pattern += text[at++];
+    }
+  }
+  return pattern;
+}
+
+BoxState StateOf(const TavrelProcess& tavrel, const std::wstring& character) {
+  const std::wstring text = tavrel.Text(1);
+  const TavrelProcess::AnchorAndCaret units = tavrel.CaretAndAnchor(1);
+  return {PatternOf(text, character), Counted(text, units), units};
+}
+
+std::string Shown(const BoxState& state) {
+  return Shown(state.text) + ", " + Shown(state.selection) + " (" + Shown(state.units) + ")";
+}
+
+// Where the pointer goes on a character: on its left or its right quarter.
+enum class Quarter { Left, Right };
+struct Spot {
+  int character;
+  Quarter quarter;
+};
+
+std::string Shown(Spot spot) {
+  return std::string(spot.quarter == Quarter::Left ? "left" : "right") + " quarter of character " +
+         std::to_string(spot.character);
+}
+
+// The left edge of every character of Text1's text and the end of its last
+// one, in the window's client pixels. The end is where the caret goes after
+// the last unit; so this moves the caret, and Text1 must have the focus.
+std::vector<int> CharacterEdges(const TavrelProcess& tavrel) {
+  const std::wstring text = tavrel.Text(1);
+  std::vector<int> edges;
+  for (DWORD unit = 0; unit < text.size(); unit = UnitOfCharacter(text, CharacterOfUnit(text, unit) + 1))
+    edges.push_back(tavrel.LeftEdgeOfUnit(1, static_cast<int>(unit)));
+  const int size = static_cast<int>(text.size());
+  tavrel.Select(1, size, size);
+  POINT end{tavrel.InputState().rcCaret.left, 0};
+  MapWindowPoints(tavrel.Box(1), tavrel.Window(), &end, 1);
+  edges.push_back(end.x);
+  return edges;
+}
+
+int XOf(const std::vector<int>& edges, Spot spot) {
+  const int left = edges[spot.character], right = edges[spot.character + 1];
+  const int quarter = std::max(1, (right - left) / 4);
+  return spot.quarter == Quarter::Left ? left + quarter : right - quarter - 1;
+}
+
+// xdotool's steps that move the real pointer to a place of the window.
+std::string MoveTo(const TavrelProcess& tavrel, int x) {
+  const POINT origin = tavrel.Origin();
+  return " mousemove " + std::to_string(origin.x + x) + " " + std::to_string(origin.y + kText1Middle);
+}
+
+// A press at the first x, held while the pointer goes on a few pixels at a
+// time through the others, as a hand drags, then the release.
+std::string DragThrough(const TavrelProcess& tavrel, const std::vector<int>& xs) {
+  std::string steps = MoveTo(tavrel, xs.front()) + " mousedown 1";
+  for (std::size_t i = 1; i < xs.size(); ++i) {
+    const int from = xs[i - 1], to = xs[i];
+    const int step = to > from ? 5 : -5;
+    for (int x = from + step; (to - x) * step > 0; x += step) steps += MoveTo(tavrel, x);
+    steps += MoveTo(tavrel, to);
+  }
+  return steps + " mouseup 1";
+}
+
+// Runs xdotool's steps, which end in the release of a click or a drag that
+// began in Text1, and waits until Tavrel has handled the release: it then
+// copies Text1's text.
+bool RunUntilCopied(const std::string& steps) {
+  const DWORD copies = GetClipboardSequenceNumber();
+  RunUnix("xdotool" + steps);
+  return WaitUntil([&] { return GetClipboardSequenceNumber() != copies; }, 3000);
+}
+
+// A double click whose second press is held: once its first click has been
+// copied and Text1 has the mouse again, the box has handled the second
+// press.
+bool DoubleClickAndHold(const TavrelProcess& tavrel, int x) {
+  const DWORD copies = GetClipboardSequenceNumber();
+  RunUnix("xdotool" + MoveTo(tavrel, x) + " click 1 mousedown 1");
+  return WaitUntil([&] {
+           return GetClipboardSequenceNumber() != copies && tavrel.InputState().hwndCapture == tavrel.Box(1);
+         }, 3000) && tavrel.Responds();
+}
+
+// The release of a held button: once Text1 has let go of the mouse and
+// Tavrel answers, the box has handled it.
+bool ReleaseWithSteps(const TavrelProcess& tavrel, const std::string& steps) {
+  RunUnix("xdotool" + steps + " mouseup 1");
+  return WaitUntil([&] { return tavrel.InputState().hwndCapture != tavrel.Box(1); }, 3000) && tavrel.Responds();
+}
+
+void SelectCharacters(const TavrelProcess& tavrel, InCharacters selection) {
+  const std::wstring text = tavrel.Text(1);
+  tavrel.Select(1, static_cast<int>(UnitOfCharacter(text, selection.anchor)),
+                static_cast<int>(UnitOfCharacter(text, selection.caret)));
+}
+
+// Waits until Text1 and its selection are as expected, and tells whether
+// they came.
+bool AwaitState(const TavrelProcess& tavrel, const std::wstring& character, const BoxState& expected) {
+  return WaitUntil([&] {
+    CloseMessageBoxes(tavrel);
+    return StateOf(tavrel, character) == expected;
+  }, 3000);
+}
+
+// A Shift+click, or a Shift+press dragged on, moves the caret to the side of
+// the character the pointer stops on, and the anchor stays where it was.
+TEST(TavrelEditing, AShiftClickOrShiftDragMovesOnlyTheCaretToTheSideOfTheCharacterItStopsOn) {
+  TavrelProcess tavrel;
+  ASSERT_NE(tavrel.Window(), nullptr);
+  struct Case {
+    const char* name;
+    std::wstring pattern;
+    const char* keys;        // pressed to make the first selection; none: it is set
+    InCharacters selection;  // the first selection
+    std::vector<Spot> path;  // one spot: a Shift+click; more: a Shift+press there, dragged through the others
+    InCharacters after_pointer;
+    const char* then_keys;
+    std::wstring then_text;
+    InCharacters then_selection;
+  };
+  const Case cases[] = {
+      {"@ selected backwards, a Shift+click on the left half of @, where the caret is, then x", L"中@a",
+       "End Left shift+Left", {2, 1}, {{1, Quarter::Left}}, {2, 1}, "x", L"中xa", {2, 2}},
+      {"a selected, a Shift+click on the left half of @, then x", L"中@a", "End Left shift+Right", {2, 3},
+       {{1, Quarter::Left}}, {2, 1}, "x", L"中xa", {2, 2}},
+      {"b@c selected, a Shift+click on the right half of the first @, onto the anchor, then Shift+End",
+       L"a@b@cd", nullptr, {2, 5}, {{1, Quarter::Right}}, {2, 2}, "shift+End", L"a@b@cd", {2, 6}},
+      {"b@c selected, a Shift+press on c dragged to the right half of the first @, onto the anchor, then "
+       "Shift+End",
+       L"a@b@cd", nullptr, {2, 5}, {{4, Quarter::Left}, {1, Quarter::Right}}, {2, 2}, "shift+End", L"a@b@cd",
+       {2, 6}},
+      {"@ selected backwards, a Shift+press on a dragged to the left half of @, then x", L"中@a",
+       "End Left shift+Left", {2, 1}, {{2, Quarter::Right}, {1, Quarter::Left}}, {2, 1}, "x", L"中xa", {2, 2}},
+      {"the caret before d, a Shift+press on the left half of the first @ dragged across the anchor to the "
+       "right half of c, then x",
+       L"a@b@cd", nullptr, {5, 5}, {{1, Quarter::Left}, {4, Quarter::Right}}, {5, 5}, "x", L"a@b@cxd", {6, 6}},
+      {"the caret before d, a Shift+press on c dragged to the right half of the second @, then x", L"a@b@cd",
+       nullptr, {5, 5}, {{4, Quarter::Right}, {3, Quarter::Right}}, {5, 4}, "x", L"a@b@xd", {5, 5}},
+  };
+  FocusText1(tavrel);
+  for (const Case& c : cases) {
+    for (const Version& version : kVersions) {
+      const std::wstring text = Made(c.pattern, version.character);
+      const std::string where = std::string(c.name) + ", in " + Shown(text) + " (" + version.name + ")";
+      tavrel.SetText1(text);
+      const std::vector<int> edges = CharacterEdges(tavrel);
+      if (c.keys == nullptr) {
+        SelectCharacters(tavrel, c.selection);
+      } else {
+        RunUnix(std::string("xdotool key --delay 20 ") + c.keys);
+      }
+      ASSERT_TRUE(AwaitState(tavrel, version.character, {c.pattern, c.selection}))
+          << where << ": the first selection is " << Shown(StateOf(tavrel, version.character));
+
+      std::vector<int> xs;
+      for (Spot spot : c.path) xs.push_back(XOf(edges, spot));
+      AwaitTheEndOfADoubleClick();
+      const std::string pointer =
+          xs.size() == 1 ? MoveTo(tavrel, xs.front()) + " keydown shift click 1 keyup shift"
+                         : " keydown shift" + DragThrough(tavrel, xs) + " keyup shift";
+      ASSERT_TRUE(RunUntilCopied(pointer)) << where << ": the click's release never came";
+      EXPECT_TRUE(StateOf(tavrel, version.character) == (BoxState{c.pattern, c.after_pointer}))
+          << where << ": after the pointer, " << Shown(StateOf(tavrel, version.character)) << ", not "
+          << Shown(c.after_pointer);
+
+      RunUnix(std::string("xdotool key --delay 20 ") + c.then_keys);
+      EXPECT_TRUE(AwaitState(tavrel, version.character, {c.then_text, c.then_selection}))
+          << where << ": " << Shown(StateOf(tavrel, version.character)) << ", not " << Shown(c.then_text) << ", "
+          << Shown(c.then_selection);
+    }
+  }
+}
+
+// A double click selects a word and a double click's drag goes on from it by
+// whole characters: a lone character keeps its selection on the release, and
+// a drag back over a character puts the caret on its side.
+TEST(TavrelEditing, ADoubleClickAndItsDragSelectWholeCharactersWhileHeldAndOnTheRelease) {
+  TavrelProcess tavrel;
+  ASSERT_NE(tavrel.Window(), nullptr);
+  struct Held {
+    Spot spot;  // the first is the double click, the others where it is dragged
+    InCharacters selection;
+  };
+  struct Case {
+    const char* name;
+    std::wstring pattern;
+    std::vector<Held> path;
+    InCharacters released;
+    std::wstring after_z;  // once "z" is typed
+  };
+  const Case cases[] = {
+      {"a double click on the left half of a lone @", L"@", {{{0, Quarter::Left}, {0, 1}}}, {0, 1}, L"z"},
+      {"a double click on the right half of a lone @", L"@", {{{0, Quarter::Right}, {0, 1}}}, {0, 1}, L"z"},
+      {"a double click on b, dragged to the right half of @ and on to its left half", L"x@ abc",
+       {{{4, Quarter::Left}, {3, 6}}, {{1, Quarter::Right}, {3, 2}}, {{1, Quarter::Left}, {3, 1}}}, {3, 1},
+       L"xzabc"},
+  };
+  FocusText1(tavrel);
+  for (const Case& c : cases) {
+    for (const Version& version : kVersions) {
+      const std::wstring text = Made(c.pattern, version.character);
+      const std::string where = std::string(c.name) + ", in " + Shown(text) + " (" + version.name + ")";
+      tavrel.SetText1(text);
+      const std::vector<int> edges = CharacterEdges(tavrel);
+      tavrel.Select(1, 0, 0);
+      AwaitTheEndOfADoubleClick();
+      ASSERT_TRUE(DoubleClickAndHold(tavrel, XOf(edges, c.path.front().spot)))
+          << where << ": the double click's second press never came";
+      int last_x = XOf(edges, c.path.front().spot);
+      for (std::size_t i = 0; i < c.path.size(); ++i) {
+        const Held& held = c.path[i];
+        if (i > 0) {
+          std::string steps;
+          const int to = XOf(edges, held.spot), step = to > last_x ? 4 : -4;
+          for (int x = last_x + step; (to - x) * step > 0; x += step) steps += MoveTo(tavrel, x);
+          RunUnix("xdotool" + steps + MoveTo(tavrel, to));
+          last_x = to;
+        }
+        EXPECT_TRUE(AwaitState(tavrel, version.character, {c.pattern, held.selection}))
+            << where << ": held on the " << Shown(held.spot) << ", " << Shown(StateOf(tavrel, version.character))
+            << ", not " << Shown(held.selection);
+      }
+      ASSERT_TRUE(ReleaseWithSteps(tavrel, "")) << where << ": the release never came";
+      EXPECT_TRUE(StateOf(tavrel, version.character) == (BoxState{c.pattern, c.released}))
+          << where << ": released, " << Shown(StateOf(tavrel, version.character)) << ", not "
+          << Shown(c.released);
+      RunUnix("xdotool key z");
+      const InCharacters typed{CharacterOfUnit(c.after_z, static_cast<DWORD>(c.after_z.find(L'z')) + 1),
+                               CharacterOfUnit(c.after_z, static_cast<DWORD>(c.after_z.find(L'z')) + 1)};
+      EXPECT_TRUE(AwaitState(tavrel, version.character, {c.after_z, typed}))
+          << where << ", released, then z: " << Shown(StateOf(tavrel, version.character)) << ", not "
+          << Shown(c.after_z);
+    }
+  }
+}
+
+// Ctrl+BackSpace, Ctrl+H and Ctrl+Shift+BackSpace just after a character do
+// what they do after 文, whose box knows no pairs.
+TEST(TavrelEditing, ControlBackspaceJustAfterAPairDoesWhatItDoesAfterAOneUnitCharacter) {
+  TavrelProcess tavrel;
+  ASSERT_NE(tavrel.Window(), nullptr);
+  struct Case {
+    const char* keys;
+    std::wstring after_x;  // "a@", End, the keys, then x
+  };
+  const Case cases[] = {
+      {"ctrl+BackSpace", L"a@x"},
+      {"ctrl+h", L"a@x"},
+      {"ctrl+shift+BackSpace", L"a@x"},
+  };
+  for (const Case& c : cases) {
+    for (const Version& version : kVersions) {
+      FocusText1(tavrel);
+      const std::wstring text = Made(L"a@", version.character);
+      tavrel.SetText1(text);
+      RunUnix(std::string("xdotool key --delay 20 End ") + c.keys + " x");
+      const InCharacters after{static_cast<int>(c.after_x.size()), static_cast<int>(c.after_x.size())};
+      EXPECT_TRUE(AwaitState(tavrel, version.character, {c.after_x, after}))
+          << "End, " << c.keys << ", x in " << Shown(text) << " (" << version.name << "): "
+          << Shown(StateOf(tavrel, version.character)) << ", not " << Shown(c.after_x);
+    }
+  }
+}
+
+// A half of a pair alone on the clipboard is left out of whatever pastes into
+// Text1, and the rest goes in: by the keys, the box's context menu, the
+// middle button and the message.
+TEST(TavrelEditing, ALoneHalfOnTheClipboardIsNeverPastedIntoText1) {
+  TavrelProcess tavrel;
+  ASSERT_NE(tavrel.Window(), nullptr);
+  enum class Way { ControlV, ShiftInsert, MenuKey, MiddleButton, ReplaceSelection, PasteMessage };
+  struct WayCase {
+    const char* name;
+    Way way;
+  };
+  const WayCase ways[] = {
+      {"Ctrl+V", Way::ControlV},
+      {"Shift+Insert", Way::ShiftInsert},
+      {"the context menu's Paste, chosen with its key", Way::MenuKey},
+      {"a middle click", Way::MiddleButton},
+      {"EM_REPLACESEL", Way::ReplaceSelection},
+      {"WM_PASTE", Way::PasteMessage},
+  };
+  struct Case {
+    const char* name;
+    std::wstring pattern;
+    int caret;  // in characters
+    std::wstring pasted;
+    std::wstring after;
+  };
+  const std::wstring high(1, wchar_t(0xD840)), low(1, wchar_t(0xDC00));
+  const Case cases[] = {
+      {"a high half", L"ab", 1, high, L"ab"},
+      {"a low half", L"ab", 1, low, L"ab"},
+      {"a low half, straight after a character", L"a@b", 2, low, L"a@b"},
+      {"x, a high half, y", L"ab", 1, L"x" + high + L"y", L"axyb"},
+      {"a high half and a pair, at the limit", std::wstring(16, L'a'), 16, high + kPair, std::wstring(16, L'a') + L"@"},
+  };
+  for (const WayCase& way : ways) {
+    for (const Case& c : cases) {
+      for (const Version& version : kVersions) {
+        if (&version != &kVersions[0] && c.pattern.find(L'@') == std::wstring::npos &&
+            c.after.find(L'@') == std::wstring::npos)
+          continue;  // no twin
+        FocusText1(tavrel);
+        const std::wstring text = Made(c.pattern, version.character);
+        const std::string where = std::string(way.name) + " of " + c.name + " " + Shown(c.pasted) +
+                                  " with the caret at character " + std::to_string(c.caret) + " of " +
+                                  Shown(text) + " (" + version.name + ")";
+        tavrel.SetText1(text);
+        SelectCharacters(tavrel, {c.caret, c.caret});
+        PutOnClipboard(c.pasted);
+        // Home after the paste: once the caret is at the start, the paste has
+        // been handled.
+        switch (way.way) {
+          case Way::ControlV:
+            RunUnix("xdotool key --delay 20 ctrl+v Home");
+            break;
+          case Way::ShiftInsert:
+            RunUnix("xdotool key --delay 20 shift+Insert Home");
+            break;
+          case Way::MenuKey: {
+            AwaitTheEndOfADoubleClick();
+            RunUnix("xdotool" + MoveTo(tavrel, kInText1.x) + " click 3");
+            ASSERT_TRUE(WaitUntil([&] { return !tavrel.ShownMenus().empty(); }, 3000))
+                << where << ": no context menu";
+            RunUnix("xdotool key p");
+            EXPECT_TRUE(WaitUntil([&] { return tavrel.ShownMenus().empty(); }, 3000))
+                << where << ": the context menu stays";
+            RunUnix("xdotool key Home");
+            break;
+          }
+          case Way::MiddleButton:
+            RunUnix("xdotool" + MoveTo(tavrel, kInText1.x) + " click 2 key Home");
+            break;
+          case Way::ReplaceSelection:
+            SendMessageW(tavrel.Box(1), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(c.pasted.c_str()));
+            RunUnix("xdotool key Home");
+            break;
+          case Way::PasteMessage:
+            SendMessageW(tavrel.Box(1), WM_PASTE, 0, 0);
+            RunUnix("xdotool key Home");
+            break;
+        }
+        EXPECT_TRUE(AwaitState(tavrel, version.character, {c.after, {0, 0}}))
+            << where << ", then Home: " << Shown(StateOf(tavrel, version.character)) << ", not "
+            << Shown(c.after);
+        EXPECT_FALSE(HoldsHalfCharacter(tavrel.Text(1))) << where;
+      }
+    }
   }
 }
 
