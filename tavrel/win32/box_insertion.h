@@ -12,8 +12,8 @@ namespace tavrel::win32 {
 
 struct Insertion {
   std::u16string text;
-  // Whether the input method's result is part of it: the control reads that
-  // from the input context itself.
+  // Whether an input method gives it: the control reads that from the input
+  // context itself, and shows the composition in its text.
   bool from_an_input_method = false;
 };
 

@@ -190,23 +190,18 @@ LRESULT WholeCharacterBox::CallInsertingWholeCharacters(UINT message, WPARAM wpa
 
   const std::optional<Insertion> insertion = InsertionOf(box_, message, wparam, lparam);
   if (!insertion || insertion->text.empty()) return Control(message, wparam, lparam);
-  const std::u16string whole = form::WithoutLoneHalves(insertion->text);
+  // A lone half is no character: the box puts in the rest itself, in place
+  // of the selection, as the control would have put in all of it. An input
+  // method's text goes in as the control takes it from the input context,
+  // where it keeps its composition.
+  const std::u16string whole =
+      insertion->from_an_input_method ? insertion->text : form::WithoutLoneHalves(insertion->text);
   const int room = Room();
   // Not one whole character fits: the text and the selection stay as they
   // are, where the control would take the selection away for nothing.
   if (form::UnitsThatFit(whole, room) == 0) return 0;
-
-  // A lone half is no character: the box puts in the rest itself, in place
-  // of the selection, as the control would have put in all of it. An input
-  // method's result first takes the place of the composition that the
-  // control shows, which is empty once the result has come.
-  const bool whole_as_it_is = whole.size() == insertion->text.size();
-  if (!whole_as_it_is && insertion->from_an_input_method) {
-    constexpr LPARAM kResult = GCS_RESULTSTR | GCS_RESULTREADSTR | GCS_RESULTCLAUSE | GCS_RESULTREADCLAUSE;
-    Control(message, wparam, (lparam & ~kResult) | GCS_COMPSTR);
-  }
   const auto insert = [&] {
-    if (whole_as_it_is) return Control(message, wparam, lparam);
+    if (whole.size() == insertion->text.size()) return Control(message, wparam, lparam);
     Control(EM_REPLACESEL, message == EM_REPLACESEL ? wparam : TRUE, reinterpret_cast<LPARAM>(whole.c_str()));
     return LRESULT{0};
   };

@@ -4,8 +4,9 @@
 // through here keeps it to whole characters:
 // - an insertion that the box's limit would cut inside a pair is cut before
 //   the pair, by a limit one unit lower for that message alone; one of which
-//   not a single whole character fits changes nothing; a lone half in it is
-//   left out; and a typed half that could not become whole goes nowhere;
+//   not a single whole character fits changes nothing; a lone half in a
+//   paste or an EM_REPLACESEL is left out, and the rest goes in; and a typed
+//   half that could not become whole goes nowhere;
 // - Backspace, Delete and Shift+Delete take a whole pair, where they take a
 //   character at all;
 // - keys, clicks and drags never leave the caret or an end of the selection
