@@ -117,8 +117,8 @@ LRESULT WholeCharacterBox::CallKeepingTheSelectionWhole(UINT message, WPARAM wpa
   const SelectionStep step = StepOf(box_, message, wparam);
   const bool at_the_pointer = PlacesTheCaretAtThePointer(box_, message);
   std::optional<Selection> asked;
-  if (message == EM_SETSEL)
-    asked = form::SelectionAskedFor(static_cast<INT_PTR>(wparam), static_cast<INT_PTR>(lparam), before,
+  if (message == EM_SETSEL)  // its places as the control reads them, in 32 bits
+    asked = form::SelectionAskedFor(static_cast<int>(wparam), static_cast<int>(lparam), before,
                                     static_cast<std::size_t>(GetWindowTextLengthW(box_)));
 
   const LRESULT result = CallDeletingWholeCharacters(message, wparam, lparam);

@@ -7,48 +7,39 @@
 namespace tavrel::form {
 namespace {
 
-TEST(ControlSelection, TheAnchorStaysWhereAStepMovesOnlyTheCaret) {
+TEST(ControlSelection, TheAnchorIsToldFromWhatTheMessageIs) {
+  constexpr SelectionStep kCaretMoves = SelectionStep::kCaretMoves;
+  constexpr SelectionStep kFromItsStart = SelectionStep::kMadeFromItsStart;
+  constexpr SelectionStep kOther = SelectionStep::kOther;
   struct Case {
     const char* name;
+    SelectionStep step;
     Selection known;
     UnitSpan made;
     Selection selection;
   };
   const Case cases[] = {
-      {"the caret goes on", {1, 1}, {1, 3}, {1, 3}},
-      {"the caret goes back", {3, 3}, {1, 3}, {3, 1}},
-      {"the caret crosses the anchor back", {3, 4}, {2, 3}, {3, 2}},
-      {"the caret crosses the anchor on", {3, 1}, {3, 4}, {3, 4}},
-      {"the caret lands on the anchor", {3, 1}, {3, 3}, {3, 3}},
-      {"the caret stays where it was", {3, 1}, {1, 3}, {3, 1}},
-      {"an anchor at the end, the caret on towards it", {3, 0}, {1, 3}, {3, 1}},
-      {"an anchor that is no end of the span: it was made from its start", {5, 5}, {1, 3}, {1, 3}},
+      // A Shift+key, a Shift+press, a step of a drag: the anchor stays.
+      {"the caret goes on", kCaretMoves, {1, 1}, {1, 3}, {1, 3}},
+      {"the caret goes back", kCaretMoves, {3, 3}, {1, 3}, {3, 1}},
+      {"the caret crosses the anchor back", kCaretMoves, {3, 4}, {2, 3}, {3, 2}},
+      {"the caret crosses the anchor on", kCaretMoves, {3, 1}, {3, 4}, {3, 4}},
+      {"the caret lands on the anchor", kCaretMoves, {3, 1}, {3, 3}, {3, 3}},
+      {"the caret stays where it was", kCaretMoves, {3, 1}, {1, 3}, {3, 1}},
+      {"an anchor at the end, the caret on towards it", kCaretMoves, {3, 0}, {1, 3}, {3, 1}},
+      {"an anchor that is no end of the span: made from its start", kCaretMoves, {5, 5}, {1, 3}, {1, 3}},
+      // A double click's word runs from its start, wherever the anchor was.
+      {"a word where the anchor was at its end", kFromItsStart, {4, 1}, {1, 4}, {1, 4}},
+      {"a word elsewhere", kFromItsStart, {0, 0}, {4, 7}, {4, 7}},
+      {"no word", kFromItsStart, {3, 1}, {3, 3}, {3, 3}},
+      // Any other message keeps the selection it leaves as it was.
+      {"a release, which moves nothing", kOther, {3, 1}, {1, 3}, {3, 1}},
+      {"a release after a double click", kOther, {0, 2}, {0, 2}, {0, 2}},
+      {"a press without Shift", kOther, {3, 1}, {2, 2}, {2, 2}},
+      {"a text change", kOther, {1, 3}, {2, 2}, {2, 2}},
+      {"all of the text selected", kOther, {2, 2}, {0, 4}, {0, 4}},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(SelectionMade(c.known, c.made, SelectionStep::kCaretMoves), c.selection) << c.name;
-}
-
-TEST(ControlSelection, ADoubleClicksWordRunsFromItsStartWhereverTheAnchorWas) {
-  EXPECT_EQ(SelectionMade({4, 1}, {1, 4}, SelectionStep::kMadeFromItsStart), (Selection{1, 4}));
-  EXPECT_EQ(SelectionMade({0, 0}, {4, 7}, SelectionStep::kMadeFromItsStart), (Selection{4, 7}));
-  EXPECT_EQ(SelectionMade({3, 3}, {3, 3}, SelectionStep::kMadeFromItsStart), (Selection{3, 3}));
-}
-
-TEST(ControlSelection, AnyOtherMessageKeepsTheSelectionItLeavesAsItWas) {
-  struct Case {
-    const char* name;
-    Selection known;
-    UnitSpan made;
-    Selection selection;
-  };
-  const Case cases[] = {
-      {"a release, which moves nothing", {3, 1}, {1, 3}, {3, 1}},
-      {"a release after a double click", {0, 2}, {0, 2}, {0, 2}},
-      {"a press without Shift", {3, 1}, {2, 2}, {2, 2}},
-      {"a text change", {1, 3}, {2, 2}, {2, 2}},
-      {"all of the text selected", {2, 2}, {0, 4}, {0, 4}},
-  };
-  for (const Case& c : cases) EXPECT_EQ(SelectionMade(c.known, c.made, SelectionStep::kOther), c.selection) << c.name;
+  for (const Case& c : cases) EXPECT_EQ(SelectionMade(c.known, c.made, c.step), c.selection) << c.name;
 }
 
 TEST(ControlSelection, SetSelAnchorsAtItsStartAndPutsTheCaretAtItsEnd) {
