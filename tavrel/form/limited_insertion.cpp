@@ -6,6 +6,18 @@
 
 namespace tavrel::form {
 
+std::u16string WithoutLoneHalves(std::u16string_view insertion) {
+  std::u16string whole;
+  whole.reserve(insertion.size());
+  for (std::size_t at = 0; at < insertion.size(); at += CharacterLength(insertion, at)) {
+    if (CharacterLength(insertion, at) == 2)
+      whole.append(insertion.substr(at, 2));
+    else if (!IsSurrogate(insertion[at]))
+      whole += insertion[at];
+  }
+  return whole;
+}
+
 int RoomLeft(int limit, int text_length, int selection_length) {
   return std::max(0, limit - (text_length - selection_length));
 }

@@ -4,9 +4,14 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace tavrel::form {
+
+// The insertion with every lone half of a pair left out: a lone half is no
+// character, and the box takes the rest.
+std::u16string WithoutLoneHalves(std::u16string_view insertion);
 
 // The units a box can still take when an insertion replaces its selection:
 // its limit less the text that stays; 0 when that is as long as the limit or

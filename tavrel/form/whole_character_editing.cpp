@@ -3,15 +3,6 @@
 #include "lookup/surrogates.h"
 
 namespace tavrel::form {
-namespace {
-
-bool IsEndOf(UnitSpan span, std::size_t at) { return at == span.start || at == span.end; }
-
-// The end of the span that is not the anchor; the span's start where neither
-// is.
-std::size_t OtherEnd(UnitSpan span, std::size_t anchor) { return anchor == span.start ? span.end : span.start; }
-
-}  // namespace
 
 bool SplitsAPair(std::u16string_view text, std::size_t at) {
   return at > 0 && at < text.size() && IsHighSurrogate(text[at - 1]) && IsLowSurrogate(text[at]);
@@ -28,25 +19,9 @@ UnitSpan CharacterAfter(std::u16string_view text, std::size_t caret) {
   return {caret, caret + CharacterLength(text, caret)};
 }
 
-CaretMove MoveOf(UnitSpan before, UnitSpan after, std::optional<std::size_t> anchor) {
-  if (after.start == after.end)
-    return {{after.start, after.start}, after.start >= before.end ? Heading::On : Heading::Back};
-  if (anchor && IsEndOf(after, *anchor)) {
-    const std::size_t caret = OtherEnd(after, *anchor);
-    const std::size_t old_caret = IsEndOf(before, *anchor) ? OtherEnd(before, *anchor) : *anchor;
-    return {{*anchor, caret}, caret >= old_caret ? Heading::On : Heading::Back};
-  }
-  // The end that kept its place is the anchor.
-  if (after.start == before.start)
-    return {{after.start, after.end}, after.end > before.end ? Heading::On : Heading::Back};
-  if (after.end == before.end)
-    return {{after.end, after.start}, after.start < before.start ? Heading::Back : Heading::On};
-  return {{after.start, after.end}, Heading::On};  // a new selection, made from its start
-}
-
 std::optional<Selection> OnWholeCharacters(std::u16string_view text, Selection selection, Heading heading) {
   if (!SplitsAPair(text, selection.anchor) && !SplitsAPair(text, selection.caret)) return std::nullopt;
-  const bool collapsed = selection.anchor == selection.caret;
+  const bool collapsed = selection.Collapsed();
   if (SplitsAPair(text, selection.caret)) heading == Heading::On ? ++selection.caret : --selection.caret;
   if (collapsed)
     selection.anchor = selection.caret;
@@ -72,20 +47,17 @@ std::size_t CaretNearerThePointer(std::u16string_view text, std::size_t caret, i
   return caret;
 }
 
-Selection WithCaretAt(Selection selection, std::size_t caret) {
-  return {selection.anchor == selection.caret ? caret : selection.anchor, caret};
-}
-
-std::optional<Selection> SelectionOnWholeCharacters(std::u16string_view text, UnitSpan before, UnitSpan after,
-                                                    std::optional<Heading> key_heading,
-                                                    std::optional<std::size_t> anchor,
-                                                    const CaretAtThePointer& caret_at_pointer) {
-  const CaretMove move = MoveOf(before, after, anchor);
-  Selection chosen = move.selection;
-  if (caret_at_pointer) chosen = WithCaretAt(chosen, caret_at_pointer(chosen.caret));
-  if (const std::optional<Selection> whole = OnWholeCharacters(text, chosen, key_heading.value_or(move.heading)))
+Selection SelectionOnWholeCharacters(std::u16string_view text, Selection known, Selection made, SelectionStep step,
+                                     std::optional<Heading> key_heading,
+                                     const CaretAtThePointer& caret_at_pointer) {
+  Selection chosen = made;
+  if (caret_at_pointer) {
+    chosen.caret = caret_at_pointer(made.caret);
+    if (step != SelectionStep::kCaretMoves && made.Collapsed()) chosen.anchor = chosen.caret;
+  }
+  const Heading went = chosen.caret > known.caret ? Heading::On : Heading::Back;
+  if (const std::optional<Selection> whole = OnWholeCharacters(text, chosen, key_heading.value_or(went)))
     chosen = *whole;
-  if (chosen == move.selection) return std::nullopt;
   return chosen;
 }
 

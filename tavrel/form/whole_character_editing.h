@@ -10,21 +10,9 @@
 #include <optional>
 #include <string_view>
 
+#include "tavrel/form/control_selection.h"
+
 namespace tavrel::form {
-
-// Units of a box's text from start up to end, start <= end, as a box tells
-// its selection.
-struct UnitSpan {
-  std::size_t start = 0, end = 0;
-  friend bool operator==(const UnitSpan&, const UnitSpan&) = default;
-};
-
-// A selection as the user makes it: the end that stays where it began, and
-// the end with the caret, which moves.
-struct Selection {
-  std::size_t anchor = 0, caret = 0;
-  friend bool operator==(const Selection&, const Selection&) = default;
-};
 
 // Which way the caret went: back towards the start of the text, or on towards
 // its end.
@@ -38,17 +26,6 @@ bool SplitsAPair(std::u16string_view text, std::size_t at);
 // of the text.
 UnitSpan CharacterBefore(std::u16string_view text, std::size_t caret);
 UnitSpan CharacterAfter(std::u16string_view text, std::size_t caret);
-
-// The selection the control made, `after`, out of the one it had, `before`:
-// which of its ends is the anchor, and which way the caret went. The anchor
-// is the one given where the caller knows it (a drag's is where its button
-// went down) and it is an end of `after`; else the end that kept its place.
-struct CaretMove {
-  Selection selection;
-  Heading heading;
-  friend bool operator==(const CaretMove&, const CaretMove&) = default;
-};
-CaretMove MoveOf(UnitSpan before, UnitSpan after, std::optional<std::size_t> anchor = std::nullopt);
 
 // The selection on whole characters, nothing when neither end splits a pair:
 // a caret between the halves of a pair goes over the whole character the
@@ -68,23 +45,19 @@ struct PixelSpan {
 std::size_t CaretNearerThePointer(std::u16string_view text, std::size_t caret, int x,
                                   const std::function<PixelSpan(std::size_t)>& pair_at);
 
-// The selection with its caret elsewhere: a collapsed one stays collapsed,
-// the anchor of another stays where it is.
-Selection WithCaretAt(Selection selection, std::size_t caret);
-
 // Where the pointer puts a caret that the control left at a unit, on a press
-// or a drag (CaretNearerThePointer).
+// or a step of a drag (CaretNearerThePointer).
 using CaretAtThePointer = std::function<std::size_t(std::size_t caret)>;
 
-// All in one: the selection to show in place of `after`, which the control
-// made out of `before`; nothing when the control's own is whole. The anchor
-// is told as MoveOf tells it; a caret that the pointer placed goes where the
-// pointer says; then an end that still splits a pair goes over the whole
-// character, the caret the way the key names when one is given (Left, Home,
-// ...), else the way it went from `before`.
-std::optional<Selection> SelectionOnWholeCharacters(std::u16string_view text, UnitSpan before, UnitSpan after,
-                                                    std::optional<Heading> key_heading,
-                                                    std::optional<std::size_t> anchor = std::nullopt,
-                                                    const CaretAtThePointer& caret_at_pointer = nullptr);
+// The selection to show in place of `made`, which the control made out of
+// the box's `known` one in a step of that kind. A caret that the pointer
+// placed goes where the pointer says, the anchor with it where the step
+// collapses the selection (a press without Shift); then an end that still
+// splits a pair goes over the whole character, the caret the way the key
+// names when one is given (Left, Home, ...), else the way it went from its
+// known place.
+Selection SelectionOnWholeCharacters(std::u16string_view text, Selection known, Selection made, SelectionStep step,
+                                     std::optional<Heading> key_heading,
+                                     const CaretAtThePointer& caret_at_pointer = nullptr);
 
 }  // namespace tavrel::form

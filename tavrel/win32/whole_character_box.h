@@ -4,21 +4,22 @@
 // through here keeps it to whole characters:
 // - an insertion that the box's limit would cut inside a pair is cut before
 //   the pair, by a limit one unit lower for that message alone; one of which
-//   not a single whole character fits changes nothing; and a typed half that
-//   could not become whole goes nowhere;
-// - Backspace, Delete and Shift+Delete take a whole pair;
+//   not a single whole character fits changes nothing; a lone half in a
+//   paste or an EM_REPLACESEL is left out, and the rest goes in; and a typed
+//   half that could not become whole goes nowhere;
+// - Backspace, Delete and Shift+Delete take a whole pair, where they take a
+//   character at all;
 // - keys, clicks and drags never leave the caret or an end of the selection
 //   between the halves of a pair: a click there goes to the side of the
-//   character nearer the pointer, and a drag keeps the anchor where its
-//   button went down.
+//   character nearer the pointer, and the anchor of a selection stays where
+//   the control keeps it.
 // What the control does with everything else stays its own, and where it
 // already treats a pair as one character (Windows) nothing changes.
 #pragma once
 
 #include <windows.h>
 
-#include <cstddef>
-#include <optional>
+#include "tavrel/form/control_selection.h"
 
 namespace tavrel::win32 {
 
@@ -35,19 +36,29 @@ class WholeCharacterBox {
   LRESULT Call(UINT message, WPARAM wparam, LPARAM lparam);
 
  private:
+  // Each step passes the message on to the next, and the last to the
+  // control: the selection that the message leaves, what Backspace and
+  // Delete take, what goes in.
   LRESULT CallKeepingTheSelectionWhole(UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT CallEditingWholeCharacters(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT CallDeletingWholeCharacters(UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT CallInsertingWholeCharacters(UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Control(UINT message, WPARAM wparam, LPARAM lparam) const {
     return CallWindowProcW(procedure_, box_, message, wparam, lparam);
   }
+  form::UnitSpan ControlSelection() const;
+  void Select(form::Selection selection);
+  int Limit() const;
+  // The units that an insertion in place of the selection can take.
+  int Room() const;
+  // The unit just before the place a typed character goes to, 0 at the start.
+  char16_t UnitBeforeTheSelection() const;
 
   HWND box_ = nullptr;
   WNDPROC procedure_ = nullptr;
   bool typed_into_ = false;
-  // Where the selection of a drag with the left button began, while the
-  // control drags it.
-  std::optional<std::size_t> drag_anchor_;
+  // The control's selection with its anchor, which the control does not
+  // tell: told at each message from what the message is.
+  form::Selection selection_;
 };
 
 }  // namespace tavrel::win32

@@ -281,6 +281,60 @@ TEST_F(Text1LimitTest, AnInsertionIsCutBeforeAPairItsLimitWouldSplitInOneChange)
   }
 }
 
+// A lone half is no character: what a message inserts goes in without it,
+// the rest in one change, and where nothing is left the text and the
+// selection stay.
+TEST_F(Text1LimitTest, ALoneHalfIsLeftOutOfWhatGoesIn) {
+  enum class Way { Paste, ShiftInsert, ReplaceSelection, MiddleClick };
+  struct Case {
+    const char* name;
+    std::u16string before;
+    int start, end;
+    std::u16string inserted, after;
+  };
+  const std::u16string high = u"\xD840", low = u"\xDC00";
+  const Case cases[] = {
+      {"a lone high half", u"ab", 1, 1, high, u"ab"},
+      {"a lone low half", u"ab", 1, 1, low, u"ab"},
+      {"a lone low half straight after a pair", kPair, 2, 2, low, kPair},
+      {"a lone half between letters", u"ab", 1, 1, u"x" + high + u"y", u"axyb"},
+      {"a lone half over a selection", u"abc", 1, 2, u"x" + low, u"axc"},
+      {"at the limit, a high half before a pair", std::u16string(16, u'a'), 16, 16, high + kPair,
+       std::u16string(16, u'a') + kPair},
+      {"at the limit, more than fits", k16, 16, 16, u"x" + high + kPair, k16 + u"x"},
+  };
+  for (const Way way : {Way::Paste, Way::ShiftInsert, Way::ReplaceSelection, Way::MiddleClick}) {
+    for (const Case& c : cases) {
+      const std::string name = std::string(c.name) + (way == Way::Paste               ? ", WM_PASTE"
+                                                      : way == Way::ShiftInsert       ? ", Shift+Insert"
+                                                      : way == Way::ReplaceSelection  ? ", EM_REPLACESEL"
+                                                                                      : ", a middle click");
+      Start(c.before, c.start, c.end);
+      PutOnClipboard(c.inserted);
+      switch (way) {
+        case Way::Paste:
+          SendMessageW(Box(1), WM_PASTE, 0, 0);
+          break;
+        case Way::ShiftInsert:
+          PressShiftInsert(Box(1));
+          break;
+        case Way::ReplaceSelection:
+          SendMessageW(Box(1), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(c.inserted.c_str()));
+          break;
+        case Way::MiddleClick:
+          SendMessageW(Box(1), WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(200, 10));
+          SendMessageW(Box(1), WM_MBUTTONUP, 0, MAKELPARAM(200, 10));
+          break;
+      }
+      PumpMessages(20);
+      EXPECT_EQ(tavrel::testing::DescribedUnits(abc.Text(Box::Text1)), tavrel::testing::DescribedUnits(c.after))
+          << name;
+      EXPECT_EQ(text1_changes, c.after == c.before ? 0 : 1) << name;
+      ExpectWholeCharactersEverywhere(name);
+    }
+  }
+}
+
 TEST_F(Text1LimitTest, ATypedCharacterBeyondTheBasicPlaneGoesInWholeOrNotAtAll) {
   struct Case {
     const char* name;

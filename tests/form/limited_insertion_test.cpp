@@ -88,4 +88,22 @@ TEST(LimitedInsertion, ATypedHalfGoesInOnlyWhereItCanBeWhole) {
 }
 
 }  // namespace
+TEST(LimitedInsertion, ALoneHalfIsLeftOutAndTheRestGoesIn) {
+  struct Case {
+    const char* name;
+    std::u16string insertion, whole;
+  };
+  const Case cases[] = {
+      {"a lone high half", u"\xD840", u""},
+      {"a lone low half", u"\xDC00", u""},
+      {"a lone half between letters", u"x\xD840y", u"xy"},
+      {"a high half before a whole pair", u"\xD840\xD840\xDC00", u"\U00020000"},
+      {"a low half after a whole pair", u"\U00020000\xDC00", u"\U00020000"},
+      {"the halves the wrong way round", u"\xDC00\xD840", u""},
+      {"whole pairs and other characters", u"中\U00020000a\U00020001", u"中\U00020000a\U00020001"},
+      {"nothing", u"", u""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(WithoutLoneHalves(c.insertion), c.whole) << c.name;
+}
+
 }  // namespace tavrel::form

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tavrel::form {
 namespace {
@@ -45,97 +46,87 @@ TEST(WholeCharacterEditing, BackspaceAndDeleteTakeAWholeCharacter) {
   }
 }
 
-struct SelectionCase {
+// A box that lays its text out from x 10, 8 pixels to a unit: kText's pair
+// lies from x 18 to 34, its left half before x 26.
+PixelSpan PairAt(std::size_t start) { return {10 + 8 * static_cast<int>(start), 16}; }
+
+// One message: the selection the control made, what the message is, and
+// where the pointer was when it placed the caret.
+struct MessageCase {
   const char* name;
-  UnitSpan before, after;
-  std::optional<Heading> key;
-  std::optional<Selection> whole;
+  Selection known, made;
+  SelectionStep step;
+  std::optional<Heading> key;  // the way a caret key sends the caret
+  std::optional<int> pointer_x;
+  Selection whole;
 };
+
+Selection WholeAfter(std::u16string_view text, const MessageCase& c) {
+  CaretAtThePointer pointer;
+  if (c.pointer_x)
+    pointer = [&](std::size_t caret) { return CaretNearerThePointer(text, caret, *c.pointer_x, PairAt); };
+  return SelectionOnWholeCharacters(text, c.known, c.made, c.step, c.key, pointer);
+}
+
+constexpr SelectionStep kCaretMoves = SelectionStep::kCaretMoves;
+constexpr SelectionStep kOther = SelectionStep::kOther;
 
 TEST(WholeCharacterEditing, TheCaretAndTheSelectionsEndsStepOverAPairTheWayTheyWent) {
-  const SelectionCase cases[] = {
+  const MessageCase cases[] = {
       // The caret keys, and keys that name no way.
-      {"Left from the end of the pair", {3, 3}, {2, 2}, Heading::Back, Selection{1, 1}},
-      {"Right from the start of the pair", {1, 1}, {2, 2}, Heading::On, Selection{3, 3}},
-      {"Up, which the control takes as Left", {3, 3}, {2, 2}, Heading::Back, Selection{1, 1}},
-      {"Shift+Left from the end", {3, 3}, {2, 3}, Heading::Back, Selection{3, 1}},
-      {"Shift+Right from the start", {1, 1}, {1, 2}, Heading::On, Selection{1, 3}},
-      {"Shift+Right back over a selected pair", {1, 3}, {2, 3}, Heading::On, Selection{3, 3}},
-      {"Shift+Left back over a selected pair", {1, 3}, {1, 2}, Heading::Back, Selection{1, 1}},
-      {"a key that names no way, caret moved on", {1, 1}, {2, 2}, std::nullopt, Selection{3, 3}},
-      {"a key that names no way, caret moved back", {4, 4}, {2, 2}, std::nullopt, Selection{1, 1}},
-      // The mouse: a click, and a drag from where it pressed.
-      {"a click between the halves, the caret was before", {0, 0}, {2, 2}, std::nullopt, Selection{3, 3}},
-      {"a click between the halves, the caret was after", {4, 4}, {2, 2}, std::nullopt, Selection{1, 1}},
-      {"a click between the halves in a selection", {0, 4}, {2, 2}, std::nullopt, Selection{1, 1}},
-      {"a drag on from the start into the pair", {0, 0}, {0, 2}, std::nullopt, Selection{0, 3}},
-      {"a drag back from the end into the pair", {4, 4}, {2, 4}, std::nullopt, Selection{4, 1}},
-      {"a drag back out of a selection into the pair", {0, 4}, {0, 2}, std::nullopt, Selection{0, 1}},
-      // A selection made anew with one end or both inside the pair.
-      {"a new selection from inside the pair", {0, 0}, {2, 4}, std::nullopt, Selection{1, 4}},
-      {"a new selection from inside the pair, on", {0, 0}, {2, 4}, Heading::On, Selection{1, 4}},
+      {"Left from the end of the pair", {3, 3}, {2, 2}, kOther, Heading::Back, {}, {1, 1}},
+      {"Right from the start of the pair", {1, 1}, {2, 2}, kOther, Heading::On, {}, {3, 3}},
+      {"Shift+Left from the end", {3, 3}, {3, 2}, kCaretMoves, Heading::Back, {}, {3, 1}},
+      {"Shift+Right from the start", {1, 1}, {1, 2}, kCaretMoves, Heading::On, {}, {1, 3}},
+      {"Shift+Right back over a selected pair", {3, 1}, {3, 2}, kCaretMoves, Heading::On, {}, {3, 3}},
+      {"Shift+Left back over a selected pair", {1, 3}, {1, 2}, kCaretMoves, Heading::Back, {}, {1, 1}},
+      {"a key that names no way, caret moved on", {1, 1}, {2, 2}, kOther, {}, {}, {3, 3}},
+      {"a key that names no way, caret moved back", {4, 4}, {2, 2}, kOther, {}, {}, {1, 1}},
+      // An end that the control put there without the pointer.
+      {"a selection made anew from inside the pair", {0, 0}, {2, 4}, kOther, {}, {}, {1, 4}},
+      {"a selection made anew into the pair", {0, 0}, {0, 2}, kOther, {}, {}, {0, 3}},
+      {"a drag past the box's edge into the pair, back", {4, 4}, {4, 2}, kCaretMoves, {}, {}, {4, 1}},
       // Ends that split nothing are the control's own.
-      {"Left to the start of the pair", {3, 3}, {1, 1}, Heading::Back, std::nullopt},
-      {"a selection of the pair", {1, 1}, {1, 3}, Heading::On, std::nullopt},
-      {"Home", {3, 3}, {0, 0}, Heading::Back, std::nullopt},
+      {"Left to the start of the pair", {3, 3}, {1, 1}, kOther, Heading::Back, {}, {1, 1}},
+      {"a selection of the pair", {1, 1}, {1, 3}, kCaretMoves, Heading::On, {}, {1, 3}},
+      {"Home", {3, 3}, {0, 0}, kOther, Heading::Back, {}, {0, 0}},
   };
-  for (const SelectionCase& c : cases)
-    EXPECT_EQ(SelectionOnWholeCharacters(kText, c.before, c.after, c.key), c.whole) << c.name;
+  for (const MessageCase& c : cases) EXPECT_EQ(WholeAfter(kText, c), c.whole) << c.name;
 }
 
-// A drag knows where its button went down: the anchor stays there when the
-// caret crosses it into a pair, where the ends alone cannot tell which of
-// them moved.
-struct DragCase {
-  const char* name;
-  std::size_t anchor;
-  UnitSpan before, after;
-  std::optional<Heading> pointer;  // the side of the pair nearer the pointer
-  std::optional<Selection> whole;
-};
-
-TEST(WholeCharacterEditing, ADragKeepsItsAnchorWhereItsButtonWentDown) {
-  const DragCase cases[] = {
-      {"back across the anchor, onto the pair's right half", 3, {3, 4}, {2, 3}, Heading::On, Selection{3, 3}},
-      {"back across the anchor, onto the pair's left half", 3, {3, 4}, {2, 3}, Heading::Back, Selection{3, 1}},
-      {"back across the anchor, the way it went", 3, {3, 4}, {2, 3}, std::nullopt, Selection{3, 1}},
-      {"on across the anchor, onto the pair's left half", 1, {0, 1}, {1, 2}, Heading::Back, Selection{1, 1}},
-      {"on across the anchor, onto the pair's right half", 1, {0, 1}, {1, 2}, Heading::On, Selection{1, 3}},
-      {"on across the anchor, the way it went", 1, {0, 1}, {1, 2}, std::nullopt, Selection{1, 3}},
-      {"back from the anchor into the pair", 4, {4, 4}, {2, 4}, std::nullopt, Selection{4, 1}},
-      {"on from the anchor into the pair", 0, {0, 0}, {0, 2}, std::nullopt, Selection{0, 3}},
-      {"back to the anchor's own place", 3, {3, 4}, {3, 3}, std::nullopt, std::nullopt},
-      {"an anchor that is no end of the selection is guessed", 4, {0, 1}, {1, 2}, std::nullopt, Selection{1, 3}},
+TEST(WholeCharacterEditing, APressOrADragPutsTheCaretWhereThePointerSays) {
+  const MessageCase cases[] = {
+      {"a press on the pair's right half, put before it", {4, 4}, {1, 1}, kOther, {}, 30, {3, 3}},
+      {"a press on the pair's right half, put between its halves", {4, 4}, {2, 2}, kOther, {}, 30, {3, 3}},
+      {"a press on the pair's left half, put between its halves", {0, 0}, {2, 2}, kOther, {}, 20, {1, 1}},
+      {"a press on the pair's left half, put before it", {4, 4}, {1, 1}, kOther, {}, 20, {1, 1}},
+      {"a press on the character after the pair", {0, 0}, {3, 3}, kOther, {}, 38, {3, 3}},
+      {"a press that collapses a selection", {0, 4}, {2, 2}, kOther, {}, 30, {3, 3}},
+      // With Shift, and in a drag, the anchor stays where it is.
+      {"a Shift+press on the pair's left half, put on the anchor", {3, 1}, {3, 3}, kCaretMoves, {}, 20, {3, 1}},
+      {"a Shift+press on the pair's left half, put between its halves", {3, 4}, {3, 2}, kCaretMoves, {}, 20,
+       {3, 1}},
+      {"a Shift+press on the pair's right half, put before it", {3, 0}, {3, 1}, kCaretMoves, {}, 30, {3, 3}},
+      {"a drag back over its anchor onto the pair's right half", {3, 4}, {3, 2}, kCaretMoves, {}, 30, {3, 3}},
+      {"a drag back over its anchor onto the pair's left half", {3, 4}, {3, 2}, kCaretMoves, {}, 20, {3, 1}},
+      {"a drag on over its anchor onto the pair's left half", {1, 0}, {1, 2}, kCaretMoves, {}, 20, {1, 1}},
+      {"a drag on over its anchor onto the pair's right half", {1, 0}, {1, 2}, kCaretMoves, {}, 30, {1, 3}},
+      {"a drag from the start onto the pair's right half, put before it", {0, 0}, {0, 1}, kCaretMoves, {}, 30,
+       {0, 3}},
+      {"a drag onto the anchor's own place", {3, 4}, {3, 3}, kCaretMoves, {}, 38, {3, 3}},
   };
-  for (const DragCase& c : cases)
-    EXPECT_EQ(SelectionOnWholeCharacters(kText, c.before, c.after, c.pointer, c.anchor), c.whole) << c.name;
-
-  // Without the anchor, the back crossing takes the pair's far side for it.
-  EXPECT_EQ(SelectionOnWholeCharacters(kText, {3, 4}, {2, 3}, std::nullopt), (Selection{1, 3}));
+  for (const MessageCase& c : cases) EXPECT_EQ(WholeAfter(kText, c), c.whole) << c.name;
 }
 
-TEST(WholeCharacterEditing, TheCaretsWayIsToldFromItsLastPlace) {
-  struct Case {
-    const char* name;
-    UnitSpan before, after;
-    std::optional<std::size_t> anchor;
-    CaretMove move;
+TEST(WholeCharacterEditing, NextToAnotherPairTheCaretStopsBetweenThePairs) {
+  const std::u16string pairs = u"\U00020000\U00020001";  // split at 1 and 3
+  const MessageCase cases[] = {
+      {"Left from the end", {4, 4}, {3, 3}, kOther, Heading::Back, {}, {2, 2}},
+      {"Right from the start", {0, 0}, {1, 1}, kOther, Heading::On, {}, {2, 2}},
+      {"both ends between halves", {0, 0}, {1, 3}, kOther, {}, {}, {0, 4}},
   };
-  const Case cases[] = {
-      {"a caret moved on", {1, 1}, {3, 3}, std::nullopt, {{3, 3}, Heading::On}},
-      {"a caret moved back", {3, 3}, {1, 1}, std::nullopt, {{1, 1}, Heading::Back}},
-      {"a selection grown on", {1, 1}, {1, 3}, std::nullopt, {{1, 3}, Heading::On}},
-      {"a selection grown back", {3, 3}, {1, 3}, std::nullopt, {{3, 1}, Heading::Back}},
-      {"the anchor known, the caret back across it", {3, 4}, {2, 3}, 3, {{3, 2}, Heading::Back}},
-      {"the anchor known, the caret on across it", {2, 3}, {3, 4}, 3, {{3, 4}, Heading::On}},
-      {"the anchor known, the caret shrinking back", {0, 4}, {0, 2}, 0, {{0, 2}, Heading::Back}},
-      {"the anchor known, collapsed onto it", {0, 4}, {0, 0}, 0, {{0, 0}, Heading::Back}},
-  };
-  for (const Case& c : cases) EXPECT_EQ(MoveOf(c.before, c.after, c.anchor), c.move) << c.name;
+  for (const MessageCase& c : cases) EXPECT_EQ(WholeAfter(pairs, c), c.whole) << c.name;
 }
-
-// A box that lays its text out from x 10, 8 pixels to a unit.
-PixelSpan PairAt(std::size_t start) { return {10 + 8 * static_cast<int>(start), 16}; }
 
 TEST(WholeCharacterEditing, ThePointerTakesTheCaretToTheNearerSideOfAPair) {
   struct Case {
@@ -145,7 +136,6 @@ TEST(WholeCharacterEditing, ThePointerTakesTheCaretToTheNearerSideOfAPair) {
     int x;
     std::size_t placed;
   };
-  // In kText the pair lies from x 18 to 34.
   const std::u16string pairs = u"\U00020000\U00020001";  // from x 10 to 26 and 26 to 42
   const Case cases[] = {
       {"put before the pair, the pointer on its right half", kText, 1, 30, 3},
@@ -170,49 +160,70 @@ TEST(WholeCharacterEditing, ThePointerTakesTheCaretToTheNearerSideOfAPair) {
   for (const Case& c : cases) EXPECT_EQ(CaretNearerThePointer(c.text, c.caret, c.x, PairAt), c.placed) << c.name;
 }
 
-// The selection a press or a drag leaves, with the pointer over kText's pair
-// (from x 18 to 34) or beside it.
-TEST(WholeCharacterEditing, APressOrADragPutsTheCaretWhereThePointerSays) {
-  struct Case {
-    const char* name;
-    UnitSpan before, after;
-    std::optional<std::size_t> anchor;
-    int x;
-    std::optional<Selection> whole;
-  };
-  const Case cases[] = {
-      {"a press on the pair's right half, put before it", {4, 4}, {1, 1}, std::nullopt, 30, Selection{3, 3}},
-      {"a press on the pair's right half, put between its halves", {4, 4}, {2, 2}, std::nullopt, 30,
-       Selection{3, 3}},
-      {"a press on the pair's left half, put between its halves", {0, 0}, {2, 2}, std::nullopt, 20,
-       Selection{1, 1}},
-      {"a press on the pair's left half, put before it", {4, 4}, {1, 1}, std::nullopt, 20, std::nullopt},
-      {"a press on the character after the pair", {0, 0}, {3, 3}, std::nullopt, 38, std::nullopt},
-      {"a drag back over its anchor onto the pair's right half", {3, 4}, {2, 3}, 3, 30, Selection{3, 3}},
-      {"a drag back over its anchor onto the pair's left half", {3, 4}, {2, 3}, 3, 20, Selection{3, 1}},
-      {"a drag on from the start onto the pair's right half, put before it", {0, 0}, {0, 1}, 0, 30,
-       Selection{0, 3}},
-  };
-  for (const Case& c : cases) {
-    const CaretAtThePointer pointer = [&](std::size_t caret) {
-      return CaretNearerThePointer(kText, caret, c.x, PairAt);
-    };
-    EXPECT_EQ(SelectionOnWholeCharacters(kText, c.before, c.after, std::nullopt, c.anchor, pointer), c.whole)
-        << c.name;
+// Messages one after another, as the box sees them: the selection the box
+// knows goes on from one to the next, and each step is told from what its
+// message is, whatever the control put where.
+struct Step {
+  const char* name;
+  UnitSpan shown;  // the control's selection after the message
+  SelectionStep step;
+  std::optional<Heading> key;
+  std::optional<int> pointer_x;
+  Selection whole;
+};
+
+void ExpectSteps(const char* sequence, std::u16string_view text, Selection start, const std::vector<Step>& steps) {
+  Selection known = start;
+  for (const Step& s : steps) {
+    const Selection made = SelectionMade(known, s.shown, s.step);
+    const MessageCase message{s.name, known, made, s.step, s.key, s.pointer_x, {}};
+    known = WholeAfter(text, message);
+    EXPECT_EQ(known, s.whole) << sequence << ": " << s.name;
   }
 }
 
-TEST(WholeCharacterEditing, ACollapsedSelectionStaysCollapsedWhenItsCaretMoves) {
-  EXPECT_EQ(WithCaretAt({2, 2}, 5), (Selection{5, 5}));
-  EXPECT_EQ(WithCaretAt({1, 3}, 5), (Selection{1, 5}));
-  EXPECT_EQ(WithCaretAt({3, 1}, 0), (Selection{3, 0}));
+TEST(WholeCharacterEditing, AShiftClickMovesOnlyTheCaretWhereverTheControlPutsIt) {
+  // "中𠀀a" with 𠀀 selected backwards (anchor 3, caret 1), or "a" selected
+  // (anchor 3, caret 4); a Shift+click on the pair's left half, at x 20,
+  // where the control may put the caret on either side or between the halves.
+  for (const UnitSpan shown : {UnitSpan{1, 3}, UnitSpan{2, 3}, UnitSpan{3, 3}}) {
+    ExpectSteps("the pair selected backwards", kText, {3, 1},
+                {{"Shift+press", shown, kCaretMoves, {}, 20, {3, 1}}, {"release", {1, 3}, kOther, {}, {}, {3, 1}}});
+  }
+  for (const UnitSpan shown : {UnitSpan{1, 3}, UnitSpan{2, 3}, UnitSpan{3, 3}}) {
+    ExpectSteps("\"a\" selected", kText, {3, 4}, {{"Shift+press", shown, kCaretMoves, {}, 20, {3, 1}}});
+  }
+  // "a𠀀b𠀀cd": the first pair from x 18 to 34, anchor 3 (before b), caret 7.
+  const std::u16string two_pairs = u"a\U00020000b\U00020000cd";
+  for (const UnitSpan shown : {UnitSpan{1, 3}, UnitSpan{2, 3}, UnitSpan{3, 3}}) {
+    ExpectSteps("a Shift+click on the first pair's right half", two_pairs, {3, 7},
+                {{"Shift+press", shown, kCaretMoves, {}, 30, {3, 3}},
+                 {"release", {3, 3}, kOther, {}, {}, {3, 3}},
+                 {"Shift+End", {3, 8}, kCaretMoves, Heading::On, {}, {3, 8}}});
+  }
+  ExpectSteps("a Shift+press and drag back across the anchor", two_pairs, {3, 7},
+              {{"Shift+press on b", {3, 4}, kCaretMoves, {}, 38, {3, 4}},
+               {"onto the first pair's right half", {2, 3}, kCaretMoves, {}, 30, {3, 3}},
+               {"onto its left half", {2, 3}, kCaretMoves, {}, 20, {3, 1}},
+               {"release", {1, 3}, kOther, {}, {}, {3, 1}}});
 }
 
-TEST(WholeCharacterEditing, NextToAnotherPairTheCaretStopsBetweenThePairs) {
-  const std::u16string pairs = u"\U00020000\U00020001";  // split at 1 and 3
-  EXPECT_EQ(SelectionOnWholeCharacters(pairs, {4, 4}, {3, 3}, Heading::Back), (Selection{2, 2}));
-  EXPECT_EQ(SelectionOnWholeCharacters(pairs, {0, 0}, {1, 1}, Heading::On), (Selection{2, 2}));
-  EXPECT_EQ(SelectionOnWholeCharacters(pairs, {0, 0}, {1, 3}, std::nullopt), (Selection{0, 4}));
+TEST(WholeCharacterEditing, ADoubleClicksWordKeepsItsStartAsTheAnchorOfTheDragAfterIt) {
+  ExpectSteps("a double click on a lone pair", u"\U00020000", {0, 0},
+              {{"press", {0, 0}, kOther, {}, 12, {0, 0}},
+               {"release", {0, 0}, kOther, {}, {}, {0, 0}},
+               {"double click", {0, 2}, SelectionStep::kMadeFromItsStart, {}, {}, {0, 2}},
+               {"release", {0, 2}, kOther, {}, {}, {0, 2}}});
+  // "x𠀀 abc": the pair from x 18 to 34; "abc" from 4 to 7.
+  for (const UnitSpan onto_the_right_half : {UnitSpan{2, 4}, UnitSpan{3, 4}, UnitSpan{1, 4}}) {
+    ExpectSteps("a double click on \"b\" and a drag back", u"x\U00020000 abc", {0, 0},
+                {{"double click", {4, 7}, SelectionStep::kMadeFromItsStart, {}, {}, {4, 7}},
+                 {"onto the pair's right half", onto_the_right_half, kCaretMoves, {}, 30, {4, 3}},
+                 {"onto its left half", {2, 4}, kCaretMoves, {}, 20, {4, 1}},
+                 {"release", {1, 4}, kOther, {}, {}, {4, 1}}});
+  }
+  ExpectSteps("a word whose ends split pairs", u"\U00020000\U00020001", {0, 0},
+              {{"double click", {1, 3}, SelectionStep::kMadeFromItsStart, {}, {}, {0, 4}}});
 }
 
 }  // namespace
