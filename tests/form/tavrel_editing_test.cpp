@@ -746,5 +746,159 @@ TEST(TavrelEditing, ALoneHalfOnTheClipboardIsNeverPastedIntoText1) {
 }
 
 
+// The whole class of pointer steps and word-deleting keys, each on a text
+// with pairs and on its twin, with the pointer at the same quarter of the
+// same character: the text and the selection after each, counted in
+// characters, are the same on both. The twin's 文 stands where each pair
+// stands; a double click's and a word key's texts keep each pair between
+// spaces, since Wine's box counts a pair as a letter of the word around it
+// and 文 as a word of its own.
+TEST(TavrelEditing, EveryShiftClickDragDoubleClickAndWordKeyGivesWhatItGivesOnTheTwin) {
+  TavrelProcess tavrel;
+  ASSERT_NE(tavrel.Window(), nullptr);
+  const DWORD began = GetTickCount();
+  enum class Kind { ShiftClick, ShiftDrag, DoubleClick, DoubleClickDrag, Keys };
+  struct Step {
+    Kind kind;
+    std::wstring pattern;
+    InCharacters selection;   // set before the step
+    std::vector<Spot> spots;  // where the pointer presses, then where it is dragged
+    std::string keys;
+  };
+  const std::wstring swept = L"a@b@cd";    // units with the pair: a 0, @ 1-2, b 3, @ 4-5, c 6, d 7
+  const std::wstring spaced = L"ab @ c @";  // a 0, b 1, 2, @ 3-4, 5, c 6, 7, @ 8-9
+  std::vector<Step> steps;
+  // Consecutive presses land on different characters, so that no two make
+  // a double click unasked.
+  std::vector<Spot> spots;
+  for (Quarter quarter : {Quarter::Left, Quarter::Right})
+    for (int character = 0; character < 6; ++character) spots.push_back({character, quarter});
+  const std::vector<std::vector<Spot>> drags = {{{1, Quarter::Left}, {3, Quarter::Right}},
+                                                {{4, Quarter::Left}, {1, Quarter::Right}},
+                                                {{0, Quarter::Right}, {4, Quarter::Right}},
+                                                {{3, Quarter::Left}, {0, Quarter::Left}}};
+  for (int anchor = 0; anchor <= 6; ++anchor)
+    for (int caret = 0; caret <= 6; ++caret) {
+      for (Spot spot : spots) steps.push_back({Kind::ShiftClick, swept, {anchor, caret}, {spot}, {}});
+      for (const std::vector<Spot>& drag : drags) steps.push_back({Kind::ShiftDrag, swept, {anchor, caret}, drag, {}});
+    }
+  const int order[] = {0, 4, 1, 5, 2, 6, 3, 7};
+  for (Quarter quarter : {Quarter::Left, Quarter::Right})
+    for (int character : order) steps.push_back({Kind::DoubleClick, spaced, {0, 0}, {{character, quarter}}, {}});
+  for (int character : order)
+    steps.push_back({Kind::DoubleClickDrag, spaced, {0, 0},
+                     {{character, Quarter::Left}, {(character + 3) % 8, character % 2 ? Quarter::Left : Quarter::Right}},
+                     {}});
+  for (const char* key : {"ctrl+BackSpace", "ctrl+shift+BackSpace", "ctrl+h"})
+    for (int caret = 0; caret <= 6; ++caret) steps.push_back({Kind::Keys, swept, {caret, caret}, {}, key});
+  for (const char* key : {"ctrl+BackSpace", "ctrl+shift+BackSpace", "ctrl+h", "ctrl+Delete", "ctrl+shift+Delete",
+                          "ctrl+KP_Delete"})
+    for (int caret = 0; caret <= 8; ++caret) steps.push_back({Kind::Keys, spaced, {caret, caret}, {}, key});
+
+  const auto described = [](const Step& step) {
+    std::string name;
+    switch (step.kind) {
+      case Kind::ShiftClick:
+        name = "a Shift+click on the " + Shown(step.spots[0]);
+        break;
+      case Kind::ShiftDrag:
+        name = "a Shift+press on the " + Shown(step.spots[0]) + " dragged to the " + Shown(step.spots[1]);
+        break;
+      case Kind::DoubleClick:
+        name = "a double click on the " + Shown(step.spots[0]);
+        break;
+      case Kind::DoubleClickDrag:
+        name = "a double click on the " + Shown(step.spots[0]) + " dragged to the " + Shown(step.spots[1]);
+        break;
+      case Kind::Keys:
+        name = step.keys + ", then z";
+        break;
+    }
+    return name + ", from " + Shown(step.selection) + " (characters)";
+  };
+
+  // Each step's results on one version: the state once the step is done, and
+  // for a double click the state while its second press is held.
+  struct Result {
+    BoxState held, done;
+    bool came = true;
+  };
+  std::vector<Result> results[2];
+  FocusText1(tavrel);
+  for (int v = 0; v < 2; ++v) {
+    const Version& version = kVersions[v];
+    std::wstring edges_of;
+    std::vector<int> edges;
+    AwaitTheEndOfADoubleClick();
+    for (const Step& step : steps) {
+      const std::wstring text = Made(step.pattern, version.character);
+      if (edges_of != text) {
+        tavrel.SetText1(text);
+        edges = CharacterEdges(tavrel);
+        edges_of = text;
+      }
+      if (tavrel.Text(1) != text) tavrel.SetText1(text);
+      SelectCharacters(tavrel, step.selection);
+      std::vector<int> xs;
+      for (Spot spot : step.spots) xs.push_back(XOf(edges, spot));
+      Result result;
+      switch (step.kind) {
+        case Kind::ShiftClick:
+          result.came = RunUntilCopied(MoveTo(tavrel, xs[0]) + " keydown shift click 1 keyup shift");
+          break;
+        case Kind::ShiftDrag:
+          result.came = RunUntilCopied(" keydown shift" + DragThrough(tavrel, xs) + " keyup shift");
+          break;
+        case Kind::DoubleClick:
+        case Kind::DoubleClickDrag: {
+          result.came = DoubleClickAndHold(tavrel, xs[0]);
+          result.held = StateOf(tavrel, version.character);
+          std::string moves;
+          if (step.kind == Kind::DoubleClickDrag) {
+            const int step_x = xs[1] > xs[0] ? 5 : -5;
+            for (int x = xs[0] + step_x; (xs[1] - x) * step_x > 0; x += step_x) moves += MoveTo(tavrel, x);
+            moves += MoveTo(tavrel, xs[1]);
+          }
+          result.came = ReleaseWithSteps(tavrel, moves) && result.came;
+          break;
+        }
+        case Kind::Keys:
+          RunUnix("xdotool key --delay 20 " + step.keys + " z");
+          result.came = WaitUntil([&] {
+            CloseMessageBoxes(tavrel);
+            return tavrel.Text(1).find(L'z') != std::wstring::npos;
+          }, 3000);
+          break;
+      }
+      result.done = StateOf(tavrel, version.character);
+      results[v].push_back(result);
+    }
+  }
+  int differences = 0;
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    const Step& step = steps[i];
+    const Result &pair = results[0][i], &twin = results[1][i];
+    const std::string where = described(step) + ", in " + Shown(step.pattern) + " (@: the pair, or 文)";
+    EXPECT_TRUE(pair.came) << where << ": the step's effect never came with the pair";
+    EXPECT_TRUE(twin.came) << where << ": the step's effect never came with the twin";
+    const bool held_differs = (step.kind == Kind::DoubleClick || step.kind == Kind::DoubleClickDrag) &&
+                              !(pair.held == twin.held);
+    if (held_differs) {
+      ++differences;
+      ADD_FAILURE() << where << ", held: with the pair " << Shown(pair.held) << "; with the twin "
+                    << Shown(twin.held);
+    }
+    if (!(pair.done == twin.done)) {
+      ++differences;
+      ADD_FAILURE() << where << ": with the pair " << Shown(pair.done) << "; with the twin " << Shown(twin.done);
+    }
+  }
+  const DWORD took = GetTickCount() - began;
+  RecordProperty("steps", static_cast<int>(steps.size()));
+  RecordProperty("milliseconds", static_cast<int>(took));
+  std::printf("the twin sweep: %zu steps on each text, %d differences, %lu ms\n", steps.size(), differences,
+              static_cast<unsigned long>(took));
+}
+
 }  // namespace
 }  // namespace tavrel::form::testing
