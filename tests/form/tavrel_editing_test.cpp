@@ -725,6 +725,9 @@ TEST(TavrelEditing, ALoneHalfOnTheClipboardIsNeverPastedIntoText1) {
             break;
           }
           case Way::MiddleButton:
+            // A second middle click soon after the first is a double click,
+            // on which the box pastes nothing.
+            AwaitTheEndOfADoubleClick();
             RunUnix("xdotool" + MoveTo(tavrel, kInText1.x) + " click 2 key Home");
             break;
           case Way::ReplaceSelection:
