@@ -322,10 +322,20 @@ void AbcWindow::Unload() { DestroyWindow(window_); }
 
 void AbcWindow::PutOnClipboard(const std::u16string& text) { PutTextOnClipboard(window_, text); }
 
-void AbcWindow::BeginSystemMove() { win32::BeginSystemMove(window_); }
+// The system's move lets go of the mouse the window took and takes it
+// itself; it returns once the left button is up.
+void AbcWindow::BeginSystemMove() {
+  if (DragRuns()) return;
+  in_system_move_ = true;
+  win32::BeginSystemMove(window_);
+  in_system_move_ = false;
+}
 
 // The window keeps the mouse it took at the press while a button is held.
-void AbcWindow::MoveWithPointerWhileHeld(form::MouseButton button) { drag_.Begin(window_, button); }
+void AbcWindow::MoveWithPointerWhileHeld(form::MouseButton button) {
+  if (DragRuns()) return;
+  drag_.Begin(window_, button);
+}
 
 void AbcWindow::OpenHomePage() { win32::OpenHomePage(); }
 
@@ -391,17 +401,26 @@ void AbcWindow::Paint() {
 
 // ---- the mouse
 
+// While the system's move runs, the presses and releases of the other
+// buttons reach the window from inside its loop, which holds the mouse: they
+// begin nothing, and the left drag goes on to the left release. The window
+// lets go only of the mouse it took itself.
 void AbcWindow::OnPress(form::MouseButton button, LPARAM position) {
-  if (GetCapture() != window_) SetCapture(window_);
+  if (in_system_move_) return;
+  if (!holds_mouse_) {
+    SetCapture(window_);
+    holds_mouse_ = true;
+  }
   mouse_.Press(button, PointOf(position));
   // The press may have moved, minimized or unloaded the window.
-  if (window_ != nullptr && !mouse_.ButtonsHeld() && GetCapture() == window_) ReleaseCapture();
+  if (window_ != nullptr && !mouse_.ButtonsHeld() && holds_mouse_) ReleaseCapture();
 }
 
 void AbcWindow::OnRelease(form::MouseButton button, LPARAM position) {
+  if (in_system_move_) return;
   drag_.Release(button);
   mouse_.Release(button, PointOf(position));
-  if (window_ != nullptr && !mouse_.ButtonsHeld() && GetCapture() == window_) ReleaseCapture();
+  if (window_ != nullptr && !mouse_.ButtonsHeld() && holds_mouse_) ReleaseCapture();
 }
 
 void AbcWindow::OnBoxClicked(int box) {
@@ -460,6 +479,7 @@ LRESULT AbcWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       OnRelease(form::MouseButton::Middle, lparam);
       return 0;
     case WM_CAPTURECHANGED:
+      holds_mouse_ = false;
       drag_.End();
       mouse_.CaptureLost();
       return 0;

@@ -29,6 +29,8 @@ class PointerDrag {
   void Release(form::MouseButton button);
   void End() { drag_.reset(); }
 
+  bool Runs() const { return drag_.has_value(); }
+
  private:
   struct Drag {
     HWND window;

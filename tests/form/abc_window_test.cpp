@@ -161,6 +161,28 @@ TEST_F(AbcWindowTest, MinimizedItIsHookedByTheTrayAndARestoreUnhooksIt) {
   EXPECT_EQ(abc.Text(Box::Text2), u"oi");
 }
 
+// ---- the window's own drag
+
+// The mouse may be held for the window by another, as the system's move
+// loop holds it while it moves the window: a release that reaches the
+// window without a press of its own leaves that capture as it is.
+TEST_F(AbcWindowTest, AReleaseLetsGoOnlyOfTheMouseTheWindowTookItself) {
+  abc.Load();
+  abc.ShowFirstTime(SW_SHOWNORMAL);
+  HWND window = abc.Handle();
+  struct Case {
+    const char* button;
+    UINT release;
+  };
+  for (const Case& c : {Case{"left", WM_LBUTTONUP}, Case{"right", WM_RBUTTONUP}, Case{"middle", WM_MBUTTONUP}}) {
+    SetCapture(window);
+    PostMessageW(window, c.release, 0, MAKELPARAM(150, 36));
+    PumpMessages(50);
+    EXPECT_EQ(GetCapture(), window) << c.button << " release on the background";
+    ReleaseCapture();
+  }
+}
+
 // ---- Text1's limit never cuts a character in half
 
 // Counts the changes of Text1 that reach the window, each one run of the lookup.
