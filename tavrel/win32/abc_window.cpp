@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 #include "tavrel/win32/box_text.h"
 #include "tavrel/win32/clipboard.h"
@@ -401,6 +402,23 @@ void AbcWindow::Paint() {
 
 // ---- the mouse
 
+namespace {
+
+// Whether a mouse message's wParam says the button is held.
+bool IsHeld(form::MouseButton button, WPARAM buttons) {
+  switch (button) {
+    case form::MouseButton::Left:
+      return (buttons & MK_LBUTTON) != 0;
+    case form::MouseButton::Right:
+      return (buttons & MK_RBUTTON) != 0;
+    case form::MouseButton::Middle:
+      return (buttons & MK_MBUTTON) != 0;
+  }
+  return false;
+}
+
+}  // namespace
+
 // While the system's move runs, the presses and releases of the other
 // buttons reach the window from inside its loop, which holds the mouse: they
 // begin nothing, and the left drag goes on to the left release. The window
@@ -421,6 +439,19 @@ void AbcWindow::OnRelease(form::MouseButton button, LPARAM position) {
   drag_.Release(button);
   mouse_.Release(button, PointOf(position));
   if (window_ != nullptr && !mouse_.ButtonsHeld() && holds_mouse_) ReleaseCapture();
+}
+
+// A move that says the drag's button is up ends the drag as that button's
+// release would have: the release itself may have gone elsewhere, and the
+// window does not follow a pointer whose button is no longer held.
+void AbcWindow::OnMouseMove(WPARAM buttons, LPARAM position) {
+  const std::optional<form::MouseButton> dragging = drag_.Button();
+  if (dragging && !IsHeld(*dragging, buttons)) {
+    OnRelease(*dragging, position);
+    if (window_ == nullptr) return;
+  }
+  drag_.Follow();
+  mouse_.Move(PointOf(position));
 }
 
 void AbcWindow::OnBoxClicked(int box) {
@@ -457,8 +488,7 @@ LRESULT AbcWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   }
   switch (message) {
     case WM_MOUSEMOVE:
-      drag_.Follow();
-      mouse_.Move(PointOf(lparam));
+      OnMouseMove(wparam, lparam);
       return 0;
     case WM_LBUTTONDOWN:
       OnPress(form::MouseButton::Left, lparam);

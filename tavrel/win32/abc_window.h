@@ -115,6 +115,7 @@ class AbcWindow final : public form::WindowToolkit, public LookupBoxes, public t
   void DrawLine(HDC dc, const form::LineDesign& line) const;
   void OnPress(form::MouseButton button, LPARAM position);
   void OnRelease(form::MouseButton button, LPARAM position);
+  void OnMouseMove(WPARAM buttons, LPARAM position);
   // The system's move or the window's own drag.
   bool DragRuns() const { return in_system_move_ || drag_.Runs(); }
   void OnBoxClicked(int box);

@@ -30,6 +30,11 @@ class PointerDrag {
   void End() { drag_.reset(); }
 
   bool Runs() const { return drag_.has_value(); }
+  // The button that began the drag that runs.
+  std::optional<form::MouseButton> Button() const {
+    if (!drag_) return std::nullopt;
+    return drag_->button;
+  }
 
  private:
   struct Drag {
