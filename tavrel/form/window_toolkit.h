@@ -55,8 +55,8 @@ class WindowToolkit {
   // second button's press takes no drag over, and its release ends none.
 
   // Lets go of the mouse and asks the system to move the window with it, as
-  // though its caption bar had been pressed. The system's move lasts until
-  // the left button is released.
+  // though its caption bar had been pressed with the left button; the
+  // system's move runs until the left button is released.
   virtual void BeginSystemMove() = 0;
 
   // Keeps the mouse and moves the window with the pointer for as long as
