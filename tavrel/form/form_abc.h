@@ -1,6 +1,6 @@
 // The event handlers of the window abc. Each one runs on the user-interface
-// thread when its event occurs; none of them reads the mouse button, the shift
-// keys or the pointer position of its event.
+// thread when its event occurs; only Form_MouseDown reads the mouse button of
+// its event, and none reads the shift keys or the pointer position.
 #pragma once
 
 #include "tavrel/form/window_toolkit.h"
@@ -11,8 +11,10 @@ namespace tavrel::form {
 void Form_Load(WindowToolkit& form);
 
 // A press anywhere on the background moves the window with the mouse while
-// that button is held. The system's move serves the left button; it ends
-// only on a left release, so for the other buttons the window follows the
+// that button is held. The system's move serves the left button only: it
+// ends on a left release and on nothing else, so begun by another button it
+// would leave the window stuck to the pointer, and take the keys, after that
+// button's release. For the right and middle buttons the window follows the
 // pointer itself, and no move outlasts the press that began it.
 void Form_MouseDown(WindowToolkit& form, MouseButton button);
 

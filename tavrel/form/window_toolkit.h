@@ -50,9 +50,13 @@ class WindowToolkit {
   // Puts the whole text on the clipboard.
   virtual void PutOnClipboard(const std::u16string& text) = 0;
 
+  // A drag of the window belongs to the button that began it. While one
+  // runs, by either operation below, neither operation does anything: a
+  // second button's press takes no drag over, and its release ends none.
+
   // Lets go of the mouse and asks the system to move the window with it, as
-  // though its caption bar had been pressed. The system's move lasts until
-  // the left button is released.
+  // though its caption bar had been pressed with the left button; the
+  // system's move runs until the left button is released.
   virtual void BeginSystemMove() = 0;
 
   // Keeps the mouse and moves the window with the pointer for as long as

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 #include "tavrel/win32/box_text.h"
 #include "tavrel/win32/clipboard.h"
@@ -322,10 +323,20 @@ void AbcWindow::Unload() { DestroyWindow(window_); }
 
 void AbcWindow::PutOnClipboard(const std::u16string& text) { PutTextOnClipboard(window_, text); }
 
-void AbcWindow::BeginSystemMove() { win32::BeginSystemMove(window_); }
+// The system's move lets go of the mouse the window took and takes it
+// itself; it returns once the left button is up.
+void AbcWindow::BeginSystemMove() {
+  if (DragRuns()) return;
+  in_system_move_ = true;
+  win32::BeginSystemMove(window_);
+  in_system_move_ = false;
+}
 
 // The window keeps the mouse it took at the press while a button is held.
-void AbcWindow::MoveWithPointerWhileHeld(form::MouseButton button) { drag_.Begin(window_, button); }
+void AbcWindow::MoveWithPointerWhileHeld(form::MouseButton button) {
+  if (DragRuns()) return;
+  drag_.Begin(window_, button);
+}
 
 void AbcWindow::OpenHomePage() { win32::OpenHomePage(); }
 
@@ -391,17 +402,56 @@ void AbcWindow::Paint() {
 
 // ---- the mouse
 
+namespace {
+
+// Whether a mouse message's wParam says the button is held.
+bool IsHeld(form::MouseButton button, WPARAM buttons) {
+  switch (button) {
+    case form::MouseButton::Left:
+      return (buttons & MK_LBUTTON) != 0;
+    case form::MouseButton::Right:
+      return (buttons & MK_RBUTTON) != 0;
+    case form::MouseButton::Middle:
+      return (buttons & MK_MBUTTON) != 0;
+  }
+  return false;
+}
+
+}  // namespace
+
+// While the system's move runs, the presses and releases of the other
+// buttons reach the window from inside its loop, which holds the mouse: they
+// begin nothing, and the left drag goes on to the left release. The window
+// lets go only of the mouse it took itself.
 void AbcWindow::OnPress(form::MouseButton button, LPARAM position) {
-  if (GetCapture() != window_) SetCapture(window_);
+  if (in_system_move_) return;
+  if (!holds_mouse_) {
+    SetCapture(window_);
+    holds_mouse_ = true;
+  }
   mouse_.Press(button, PointOf(position));
   // The press may have moved, minimized or unloaded the window.
-  if (window_ != nullptr && !mouse_.ButtonsHeld() && GetCapture() == window_) ReleaseCapture();
+  if (window_ != nullptr && !mouse_.ButtonsHeld() && holds_mouse_) ReleaseCapture();
 }
 
 void AbcWindow::OnRelease(form::MouseButton button, LPARAM position) {
+  if (in_system_move_) return;
   drag_.Release(button);
   mouse_.Release(button, PointOf(position));
-  if (window_ != nullptr && !mouse_.ButtonsHeld() && GetCapture() == window_) ReleaseCapture();
+  if (window_ != nullptr && !mouse_.ButtonsHeld() && holds_mouse_) ReleaseCapture();
+}
+
+// A move that says the drag's button is up ends the drag as that button's
+// release would have: the release itself may have gone elsewhere, and the
+// window does not follow a pointer whose button is no longer held.
+void AbcWindow::OnMouseMove(WPARAM buttons, LPARAM position) {
+  const std::optional<form::MouseButton> dragging = drag_.Button();
+  if (dragging && !IsHeld(*dragging, buttons)) {
+    OnRelease(*dragging, position);
+    if (window_ == nullptr) return;
+  }
+  drag_.Follow();
+  mouse_.Move(PointOf(position));
 }
 
 void AbcWindow::OnBoxClicked(int box) {
@@ -438,8 +488,7 @@ LRESULT AbcWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   }
   switch (message) {
     case WM_MOUSEMOVE:
-      drag_.Follow();
-      mouse_.Move(PointOf(lparam));
+      OnMouseMove(wparam, lparam);
       return 0;
     case WM_LBUTTONDOWN:
       OnPress(form::MouseButton::Left, lparam);
@@ -460,6 +509,7 @@ LRESULT AbcWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       OnRelease(form::MouseButton::Middle, lparam);
       return 0;
     case WM_CAPTURECHANGED:
+      holds_mouse_ = false;
       drag_.End();
       mouse_.CaptureLost();
       return 0;

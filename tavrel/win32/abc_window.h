@@ -115,6 +115,9 @@ class AbcWindow final : public form::WindowToolkit, public LookupBoxes, public t
   void DrawLine(HDC dc, const form::LineDesign& line) const;
   void OnPress(form::MouseButton button, LPARAM position);
   void OnRelease(form::MouseButton button, LPARAM position);
+  void OnMouseMove(WPARAM buttons, LPARAM position);
+  // The system's move or the window's own drag.
+  bool DragRuns() const { return in_system_move_ || drag_.Runs(); }
   void OnBoxClicked(int box);
   HWND BoxWindow(form::Box box) const { return boxes_[static_cast<int>(box)]; }
   void SetClientSize(int width, int height);
@@ -145,6 +148,12 @@ class AbcWindow final : public form::WindowToolkit, public LookupBoxes, public t
   form::WindowLayout layout_;
   form::MouseRouter mouse_{*this, layout_};
   PointerDrag drag_;
+  // Whether the window holds the mouse it took itself at a press; the
+  // capture may be another's, such as the system's move loop's, even when
+  // GetCapture() names this window.
+  bool holds_mouse_ = false;
+  // While the system's move runs, inside BeginSystemMove.
+  bool in_system_move_ = false;
 };
 
 }  // namespace tavrel::win32

@@ -1,8 +1,5 @@
-// The window moved with the pointer while a mouse button other than the left
-// one is held on its background. The system's move serves only the left
-// button: it lasts until a left release, so begun by another button it would
-// leave the window stuck to the pointer, and take the keys, after that
-// button's release.
+// The window's own drag: the window follows the pointer for as long as the
+// button that began the drag is held.
 #pragma once
 
 #include <windows.h>
@@ -28,6 +25,13 @@ class PointerDrag {
   // window loses the mouse.
   void Release(form::MouseButton button);
   void End() { drag_.reset(); }
+
+  bool Runs() const { return drag_.has_value(); }
+  // The button that began the drag that runs.
+  std::optional<form::MouseButton> Button() const {
+    if (!drag_) return std::nullopt;
+    return drag_->button;
+  }
 
  private:
   struct Drag {

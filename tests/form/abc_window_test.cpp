@@ -161,6 +161,72 @@ TEST_F(AbcWindowTest, MinimizedItIsHookedByTheTrayAndARestoreUnhooksIt) {
   EXPECT_EQ(abc.Text(Box::Text2), u"oi");
 }
 
+// ---- the window's own drag
+
+// A drag of the right or middle button ends when a move says that button is
+// no longer held, as its release would end it: a release that went elsewhere
+// leaves the window following no pointer. The press and the moves are posted
+// as the system posts them, with the pointer where they say.
+TEST_F(AbcWindowTest, AMoveWithoutTheDragsButtonEndsTheDragAndLetsGoOfTheMouse) {
+  abc.Load();
+  abc.ShowFirstTime(SW_SHOWNORMAL);
+  HWND window = abc.Handle();
+  const POINT on_background{150, 36};
+  struct Case {
+    const char* button;
+    UINT press;
+    WPARAM held;  // the button's bit in a mouse message
+  };
+  for (const Case& c :
+       {Case{"middle", WM_MBUTTONDOWN, MK_MBUTTON}, Case{"right", WM_RBUTTONDOWN, MK_RBUTTON}}) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    const auto post_at = [&](UINT message, WPARAM buttons, POINT p) {
+      POINT cursor{};
+      GetCursorPos(&cursor);
+      if (cursor.x != frame.left + p.x || cursor.y != frame.top + p.y) {
+        SetCursorPos(frame.left + p.x, frame.top + p.y);
+        PumpMessages(200);  // the system's own move to the new place comes first
+      }
+      PostMessageW(window, message, buttons, MAKELPARAM(p.x, p.y));
+      PumpMessages(50);
+    };
+    post_at(c.press, c.held, on_background);
+    ASSERT_EQ(GetCapture(), window) << c.button << ": the press takes the mouse";
+    post_at(WM_MOUSEMOVE, c.held, on_background);
+    EXPECT_EQ(GetCapture(), window) << c.button << ": a move with the button held keeps the drag";
+
+    post_at(WM_MOUSEMOVE, 0, on_background);
+    EXPECT_EQ(GetCapture(), nullptr) << c.button << ": a move without the button lets go of the mouse";
+    post_at(WM_MOUSEMOVE, c.held, {on_background.x + 40, on_background.y + 25});
+    RECT after{};
+    GetWindowRect(window, &after);
+    EXPECT_EQ(after.left, frame.left) << c.button << ": the window followed the pointer after the drag ended";
+    EXPECT_EQ(after.top, frame.top) << c.button << ": the window followed the pointer after the drag ended";
+  }
+}
+
+// The mouse may be held for the window by another, as the system's move
+// loop holds it while it moves the window: a release that reaches the
+// window without a press of its own leaves that capture as it is.
+TEST_F(AbcWindowTest, AReleaseLetsGoOnlyOfTheMouseTheWindowTookItself) {
+  abc.Load();
+  abc.ShowFirstTime(SW_SHOWNORMAL);
+  HWND window = abc.Handle();
+  struct Case {
+    const char* button;
+    UINT release;
+  };
+  for (const Case& c :
+       {Case{"left", WM_LBUTTONUP}, Case{"right", WM_RBUTTONUP}, Case{"middle", WM_MBUTTONUP}}) {
+    SetCapture(window);
+    PostMessageW(window, c.release, 0, MAKELPARAM(150, 36));
+    PumpMessages(50);
+    EXPECT_EQ(GetCapture(), window) << c.button << " release on the background";
+    ReleaseCapture();
+  }
+}
+
 // ---- Text1's limit never cuts a character in half
 
 // Counts the changes of Text1 that reach the window, each one run of the lookup.

@@ -288,6 +288,23 @@ TEST(TavrelWindow, ShowsTheNoCodeMessagesOneAfterAnotherWhileTheBoxesKeepTheirLi
   EXPECT_EQ(tavrel.Text(3), L"， a ，");
 }
 
+// Once a drag has ended, the window has let go of the mouse: the pointer
+// moves on across the window with no button held, a click into Text1 and
+// typing there reach Text1, and the window stays where the drag left it.
+// Once the letters have come, every move before them has been seen.
+void ExpectTheWindowLetGo(const TavrelProcess& tavrel, const std::string& what, POINT left_at) {
+  tavrel.MoveMouseTo(-30, 120);
+  tavrel.MoveMouseBy(360, 0);
+  tavrel.ClickAt(180, 73);
+  RunUnix("xdotool type --delay 60 zz");
+  EXPECT_TRUE(WaitUntil([&] { return tavrel.Text(1) == L"zz"; }, 3000))
+      << what << ", then the pointer across the window, a click into Text1 and zz typed: Text1 holds '"
+      << Ansi(tavrel.Text(1)) << "'";
+  const POINT now = tavrel.Origin();
+  EXPECT_EQ(now.x, left_at.x) << what << ": the window followed the pointer after the drag";
+  EXPECT_EQ(now.y, left_at.y) << what << ": the window followed the pointer after the drag";
+}
+
 // The right and the middle button drag the window by its background as the
 // left one does, but only while held: once released, whether the pointer
 // moved or not, the window stays where it is and the keyboard goes on.
@@ -316,20 +333,96 @@ TEST(TavrelWindow, TheRightAndMiddleButtonsLetGoOfTheWindowOnTheirRelease) {
         3000))
         << c.what << ": moved by " << tavrel.Origin().x - before.x << ", " << tavrel.Origin().y - before.y
         << ", not " << c.drag.x << ", " << c.drag.y;
+    ExpectTheWindowLetGo(tavrel, c.what, {before.x + c.drag.x, before.y + c.drag.y});
+  }
+}
 
-    // The pointer moves on with no button held; then a click into Text1 and
-    // typing there: once the letters have come, every move before them has
-    // been seen.
-    tavrel.MoveMouseBy(30, 20);
-    tavrel.MoveMouseBy(-15, 25);
-    tavrel.ClickAt(180, 73);
-    RunUnix("xdotool type --delay 60 zz");
-    EXPECT_TRUE(WaitUntil([&] { return tavrel.Text(1) == L"zz"; }, 3000))
-        << c.what << ", then moves of the pointer, a click into Text1 and zz typed: Text1 holds '"
-        << Ansi(tavrel.Text(1)) << "'";
-    const POINT after = tavrel.Origin();
-    EXPECT_EQ(after.x - before.x, c.drag.x) << c.what << ": the window followed the pointer after the release";
-    EXPECT_EQ(after.y - before.y, c.drag.y) << c.what << ": the window followed the pointer after the release";
+// What a hand does with the mouse: presses or releases a button (numbered
+// as xdotool numbers them), moves the pointer by so much a few pixels a
+// step, or moves it there at once, as a quick hand does.
+struct HandStep {
+  enum class Kind { Press, Release, Move, Jump } kind;
+  int button;
+  POINT by;
+};
+constexpr HandStep Press(int button) { return {HandStep::Kind::Press, button, {}}; }
+constexpr HandStep Release(int button) { return {HandStep::Kind::Release, button, {}}; }
+constexpr HandStep Move(int dx, int dy) { return {HandStep::Kind::Move, 0, {dx, dy}}; }
+constexpr HandStep Jump(int dx, int dy) { return {HandStep::Kind::Jump, 0, {dx, dy}}; }
+
+// A drag belongs to the button that began it, the system's move of the left
+// button as much as the window's own drag of the right and middle ones: a
+// second button's press and release neither take it over nor end it, and
+// once the first button is up the window has let go of the mouse. Each drag
+// begins on the background. Before a left release the pointer jumps out of
+// where the window would be had it stopped following too early, so that the
+// release comes outside it, where only a window that holds the mouse sees
+// it.
+TEST(TavrelWindow, ADragBelongsToTheButtonThatBeganItWhateverOtherButtonsDo) {
+  constexpr int kLeft = 1, kMiddle = 2, kRight = 3;
+  struct Case {
+    const char* what;
+    std::vector<HandStep> steps;
+    POINT followed;  // how far the window follows the pointer: up to the release of the drag's button
+  };
+  const Case cases[] = {
+      {"a right click in a left drag",
+       {Press(kLeft), Move(40, 25), Press(kRight), Release(kRight), Jump(200, 30), Release(kLeft)},
+       {240, 55}},
+      {"a middle click in a left drag",
+       {Press(kLeft), Move(40, 25), Press(kMiddle), Release(kMiddle), Jump(200, 30), Release(kLeft)},
+       {240, 55}},
+      {"a left press in a right drag, released after it outside",
+       {Press(kRight), Move(40, 25), Press(kLeft), Move(30, 20), Release(kRight), Jump(200, 30),
+        Release(kLeft)},
+       {70, 45}},
+      {"a left press in a middle drag, released after it outside",
+       {Press(kMiddle), Move(40, 25), Press(kLeft), Move(30, 20), Release(kMiddle), Jump(200, 30),
+        Release(kLeft)},
+       {70, 45}},
+      {"a right click in a middle drag",
+       {Press(kMiddle), Move(40, 25), Press(kRight), Release(kRight), Move(60, 40), Release(kMiddle),
+        Move(50, 30)},
+       {100, 65}},
+      {"a middle click in a right drag",
+       {Press(kRight), Move(40, 25), Press(kMiddle), Release(kMiddle), Move(60, 40), Release(kRight),
+        Move(50, 30)},
+       {100, 65}},
+  };
+  for (const Case& c : cases) {
+    TavrelProcess tavrel;  // one of its own, which a window stuck to the pointer leaves to no other case
+    ASSERT_NE(tavrel.Window(), nullptr);
+    const POINT before = tavrel.Origin();
+    tavrel.MoveMouseTo(kOnBackground.x, kOnBackground.y);
+    for (const HandStep& step : c.steps) {
+      switch (step.kind) {
+        case HandStep::Kind::Press:
+          tavrel.PressMouse(step.button);
+          break;
+        case HandStep::Kind::Release:
+          tavrel.ReleaseMouse(step.button);
+          break;
+        case HandStep::Kind::Move:
+          tavrel.MoveMouseBy(step.by.x, step.by.y);
+          break;
+        case HandStep::Kind::Jump: {
+          POINT from{};
+          GetCursorPos(&from);
+          MoveMouseOnScreen(from.x + step.by.x, from.y + step.by.y);
+          break;
+        }
+      }
+    }
+    const POINT left_at{before.x + c.followed.x, before.y + c.followed.y};
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+          const POINT after = tavrel.Origin();
+          return after.x == left_at.x && after.y == left_at.y;
+        },
+        3000))
+        << c.what << ": moved by " << tavrel.Origin().x - before.x << ", " << tavrel.Origin().y - before.y
+        << ", not " << c.followed.x << ", " << c.followed.y;
+    ExpectTheWindowLetGo(tavrel, c.what, left_at);
   }
 }
 
