@@ -3,7 +3,7 @@
 // or the mouse drags in a box.
 #pragma once
 
-#include "tests/form/tavrel_process.h"
+#include "tests/tavrel/tavrel_process.h"
 
 namespace tavrel::form::testing {
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "tests/support/half_characters.h"
-#include "tests/form/tavrel_process.h"
+#include "tests/tavrel/tavrel_process.h"
 
 namespace tavrel::form::testing {
 namespace {

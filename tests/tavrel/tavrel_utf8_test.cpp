@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/form/tavrel_process.h"
+#include "tests/tavrel/tavrel_process.h"
 
 namespace tavrel::form::testing {
 namespace {

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "tests/support/half_characters.h"
-#include "tests/form/caption_pixels.h"
-#include "tests/form/tavrel_process.h"
+#include "tests/tavrel/caption_pixels.h"
+#include "tests/tavrel/tavrel_process.h"
 
 namespace tavrel::form::testing {
 namespace {

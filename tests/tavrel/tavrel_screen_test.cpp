@@ -21,8 +21,8 @@
 #include "tavrel/form/window_layout.h"
 #include "tests/support/lookup_fakes.h"
 #include "tests/support/pixel_area.h"
-#include "tests/form/caption_pixels.h"
-#include "tests/form/tavrel_process.h"
+#include "tests/tavrel/caption_pixels.h"
+#include "tests/tavrel/tavrel_process.h"
 
 namespace tavrel::form::testing {
 namespace {

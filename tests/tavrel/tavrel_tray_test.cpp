@@ -6,7 +6,7 @@
 
 #include <shellapi.h>
 
-#include "tests/form/tavrel_process.h"
+#include "tests/tavrel/tavrel_process.h"
 
 namespace tavrel::form::testing {
 namespace {

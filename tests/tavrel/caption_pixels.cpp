@@ -1,4 +1,4 @@
-#include "tests/form/caption_pixels.h"
+#include "tests/tavrel/caption_pixels.h"
 
 #include <gtest/gtest.h>
 

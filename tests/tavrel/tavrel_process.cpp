@@ -1,4 +1,4 @@
-#include "tests/form/tavrel_process.h"
+#include "tests/tavrel/tavrel_process.h"
 
 #include <gtest/gtest.h>
 
