@@ -10,8 +10,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "lookup/surrogates.h"
 #include "tests/support/half_characters.h"
 #include "tests/tavrel/tavrel_process.h"
 
@@ -325,14 +327,16 @@ struct Version {
 };
 const Version kVersions[] = {{"with the pair", kPair}, {"with its twin 文", kTwinCharacter}};
 
-bool IsHigh(wchar_t unit) { return unit >= 0xD800 && unit < 0xDC00; }
-bool IsLow(wchar_t unit) { return unit >= 0xDC00 && unit < 0xE000; }
+// The units of the character that starts at a unit of the text.
+DWORD LengthOfCharacterAt(const std::wstring& text, DWORD at) {
+  return static_cast<DWORD>(tavrel::CharacterLength(
+      std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()), at));
+}
 
 // Units of the text's first n characters.
 DWORD UnitOfCharacter(const std::wstring& text, int characters) {
   DWORD unit = 0;
-  for (int i = 0; i < characters && unit < text.size(); ++i)
-    unit += (IsHigh(text[unit]) && unit + 1 < text.size() && IsLow(text[unit + 1])) ? 2 : 1;
+  for (int i = 0; i < characters && unit < text.size(); ++i) unit += LengthOfCharacterAt(text, unit);
   return unit;
 }
 
@@ -340,10 +344,7 @@ DWORD UnitOfCharacter(const std::wstring& text, int characters) {
 int CharacterOfUnit(const std::wstring& text, DWORD unit) {
   int characters = 0;
   DWORD at = 0;
-  while (at < unit && at < text.size()) {
-    at += (IsHigh(text[at]) && at + 1 < text.size() && IsLow(text[at + 1])) ? 2 : 1;
-    ++characters;
-  }
+  for (; at < unit && at < text.size(); ++characters) at += LengthOfCharacterAt(text, at);
   return at == unit ? characters : -1;
 }
 
