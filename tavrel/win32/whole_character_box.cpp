@@ -1,6 +1,5 @@
 #include "tavrel/win32/whole_character_box.h"
 
-#include <imm.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -25,26 +24,22 @@ using form::UnitSpan;
 
 bool IsHeld(int key) { return GetKeyState(key) < 0; }
 
-bool IsCaretKey(WPARAM key) {
+// The way a caret key sends the caret; nothing for any other key.
+std::optional<Heading> HeadingOfCaretKey(WPARAM key) {
   switch (key) {
     case VK_LEFT:
     case VK_UP:
     case VK_HOME:
     case VK_PRIOR:
+      return Heading::Back;
     case VK_RIGHT:
     case VK_DOWN:
     case VK_END:
     case VK_NEXT:
-      return true;
+      return Heading::On;
     default:
-      return false;
+      return std::nullopt;
   }
-}
-
-// The way a caret key sends the caret; nothing for other keys and messages.
-std::optional<Heading> HeadingOfKey(UINT message, WPARAM key) {
-  if (message != WM_KEYDOWN || !IsCaretKey(key)) return std::nullopt;
-  return key == VK_LEFT || key == VK_UP || key == VK_HOME || key == VK_PRIOR ? Heading::Back : Heading::On;
 }
 
 // What the message does to the selection as the control handles it, told
@@ -52,7 +47,7 @@ std::optional<Heading> HeadingOfKey(UINT message, WPARAM key) {
 SelectionStep StepOf(HWND box, UINT message, WPARAM wparam) {
   switch (message) {
     case WM_KEYDOWN:
-      return IsCaretKey(wparam) && IsHeld(VK_SHIFT) ? SelectionStep::kCaretMoves : SelectionStep::kOther;
+      return HeadingOfCaretKey(wparam) && IsHeld(VK_SHIFT) ? SelectionStep::kCaretMoves : SelectionStep::kOther;
     case WM_LBUTTONDOWN:
       return (wparam & MK_SHIFT) != 0 ? SelectionStep::kCaretMoves : SelectionStep::kOther;
     case WM_LBUTTONDBLCLK:
@@ -68,8 +63,8 @@ SelectionStep StepOf(HWND box, UINT message, WPARAM wparam) {
 // Whether the control puts the caret where the pointer is, at the place the
 // message carries: a press, and a step of a drag. A double click selects a
 // word instead, and a release moves nothing.
-bool PlacesTheCaretAtThePointer(HWND box, UINT message) {
-  return message == WM_LBUTTONDOWN || (message == WM_MOUSEMOVE && GetCapture() == box);
+bool PlacesTheCaretAtThePointer(UINT message, SelectionStep step) {
+  return message == WM_LBUTTONDOWN || (message == WM_MOUSEMOVE && step == SelectionStep::kCaretMoves);
 }
 
 // The messages after which the control is gone, or no longer has a text.
@@ -115,7 +110,7 @@ LRESULT WholeCharacterBox::CallKeepingTheSelectionWhole(UINT message, WPARAM wpa
   const UnitSpan shown_before = ControlSelection();
   const Selection before = selection_;
   const SelectionStep step = StepOf(box_, message, wparam);
-  const bool at_the_pointer = PlacesTheCaretAtThePointer(box_, message);
+  const bool at_the_pointer = PlacesTheCaretAtThePointer(message, step);
   std::optional<Selection> asked;
   if (message == EM_SETSEL)  // its places as the control reads them, in 32 bits
     asked = form::SelectionAskedFor(static_cast<int>(wparam), static_cast<int>(lparam), before,
@@ -141,8 +136,10 @@ LRESULT WholeCharacterBox::CallKeepingTheSelectionWhole(UINT message, WPARAM wpa
       return form::CaretNearerThePointer(text, caret, x,
                                          [&](std::size_t start) { return PairOnScreen(box_, text, start); });
     };
-  const Selection whole = form::SelectionOnWholeCharacters(text, before, made, step,
-                                                           HeadingOfKey(message, wparam), caret_at_pointer);
+  const std::optional<Heading> key_heading =
+      message == WM_KEYDOWN ? HeadingOfCaretKey(wparam) : std::nullopt;
+  const Selection whole =
+      form::SelectionOnWholeCharacters(text, before, made, step, key_heading, caret_at_pointer);
   if (whole != made) Select(whole);
   return result;
 }
