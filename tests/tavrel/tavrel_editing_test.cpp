@@ -373,7 +373,7 @@ std::string Shown(TavrelProcess::AnchorAndCaret selection) {
 struct BoxState {
   std::wstring text;  // the pattern: each pair, or each twin, as "@"
   InCharacters selection;
-  TavrelProcess::AnchorAndCaret units;
+  TavrelProcess::AnchorAndCaret units{};  // as read, for a failure's message
   friend bool operator==(const BoxState& a, const BoxState& b) {
     return a.text == b.text && a.selection == b.selection;
   }
@@ -442,16 +442,20 @@ std::string MoveTo(const TavrelProcess& tavrel, int x) {
   return " mousemove " + std::to_string(origin.x + x) + " " + std::to_string(origin.y + kText1Middle);
 }
 
-// A press at the first x, held while the pointer goes on a few pixels at a
-// time through the others, as a hand drags, then the release.
+// xdotool's steps that move the real pointer on from x `from` to x `to` a
+// few pixels at a time, as a hand moves it.
+std::string MovesFromTo(const TavrelProcess& tavrel, int from, int to) {
+  const int step = to > from ? 5 : -5;
+  std::string steps;
+  for (int x = from + step; (to - x) * step > 0; x += step) steps += MoveTo(tavrel, x);
+  return steps + MoveTo(tavrel, to);
+}
+
+// A press at the first x, held while the pointer goes on through the others,
+// as a hand drags, then the release.
 std::string DragThrough(const TavrelProcess& tavrel, const std::vector<int>& xs) {
   std::string steps = MoveTo(tavrel, xs.front()) + " mousedown 1";
-  for (std::size_t i = 1; i < xs.size(); ++i) {
-    const int from = xs[i - 1], to = xs[i];
-    const int step = to > from ? 5 : -5;
-    for (int x = from + step; (to - x) * step > 0; x += step) steps += MoveTo(tavrel, x);
-    steps += MoveTo(tavrel, to);
-  }
+  for (std::size_t i = 1; i < xs.size(); ++i) steps += MovesFromTo(tavrel, xs[i - 1], xs[i]);
   return steps + " mouseup 1";
 }
 
@@ -609,11 +613,8 @@ TEST(TavrelEditing, ADoubleClickAndItsDragSelectWholeCharactersWhileHeldAndOnThe
       for (std::size_t i = 0; i < c.path.size(); ++i) {
         const Held& held = c.path[i];
         if (i > 0) {
-          std::string steps;
-          const int to = XOf(edges, held.spot), step = to > last_x ? 4 : -4;
-          if (!c.jumps)
-            for (int x = last_x + step; (to - x) * step > 0; x += step) steps += MoveTo(tavrel, x);
-          RunUnix("xdotool" + steps + MoveTo(tavrel, to));
+          const int to = XOf(edges, held.spot);
+          RunUnix("xdotool" + (c.jumps ? MoveTo(tavrel, to) : MovesFromTo(tavrel, last_x, to)));
           last_x = to;
         }
         EXPECT_TRUE(AwaitState(tavrel, version.character, {c.pattern, held.selection}))
@@ -862,21 +863,12 @@ TEST(TavrelEditing, EveryShiftClickDragDoubleClickAndWordKeyGivesWhatItGivesOnTh
         case Kind::DoubleClickDrag: {
           result.came = DoubleClickAndHold(tavrel, xs[0]);
           result.held = StateOf(tavrel, version.character);
-          std::string moves;
-          if (step.kind == Kind::DoubleClickDrag) {
-            const int step_x = xs[1] > xs[0] ? 5 : -5;
-            for (int x = xs[0] + step_x; (xs[1] - x) * step_x > 0; x += step_x) moves += MoveTo(tavrel, x);
-            moves += MoveTo(tavrel, xs[1]);
-          }
+          const std::string moves = step.kind == Kind::DoubleClickDrag ? MovesFromTo(tavrel, xs[0], xs[1]) : "";
           result.came = ReleaseWithSteps(tavrel, moves) && result.came;
           break;
         }
         case Kind::Keys:
-          RunUnix("xdotool key --delay 20 " + step.keys + " z");
-          result.came = WaitUntil([&] {
-            CloseMessageBoxes(tavrel);
-            return tavrel.Text(1).find(L'z') != std::wstring::npos;
-          }, 3000);
+          result.came = PressThenSentinel(tavrel, step.keys).sentinel_came;
           break;
       }
       result.done = StateOf(tavrel, version.character);

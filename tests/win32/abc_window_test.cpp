@@ -278,6 +278,29 @@ class Text1LimitTest : public AbcWindowTest {
     text1_changes = 0;
   }
 
+  // The ways a text goes into Text1 in place of its selection: the
+  // clipboard's by a paste, Shift+Insert or a middle click, or the text of
+  // EM_REPLACESEL.
+  enum class Way { Paste, ShiftInsert, ReplaceSelection, MiddleClick };
+  void Insert(Way way, const std::u16string& text) {
+    if (way != Way::ReplaceSelection) PutOnClipboard(text);
+    switch (way) {
+      case Way::Paste:
+        SendMessageW(Box(1), WM_PASTE, 0, 0);
+        break;
+      case Way::ShiftInsert:
+        PressShiftInsert(Box(1));
+        break;
+      case Way::ReplaceSelection:
+        SendMessageW(Box(1), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+        break;
+      case Way::MiddleClick:
+        SendMessageW(Box(1), WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(200, 10));
+        SendMessageW(Box(1), WM_MBUTTONUP, 0, MAKELPARAM(200, 10));
+        break;
+    }
+  }
+
   void ExpectWholeCharactersEverywhere(const std::string& name) {
     for (const form::Box box : {Box::Text1, Box::Text2, Box::Text3})
       EXPECT_FALSE(HoldsHalfCharacter(abc.Text(box))) << name << ": Text" << static_cast<int>(box) + 1;
@@ -290,7 +313,6 @@ const std::u16string k16(16, u'中');
 const std::u16string k17(17, u'中');
 
 TEST_F(Text1LimitTest, AnInsertionIsCutBeforeAPairItsLimitWouldSplitInOneChange) {
-  enum class Way { Paste, ShiftInsert, ReplaceSelection };
   struct Case {
     const char* name;
     Way way;
@@ -320,19 +342,7 @@ TEST_F(Text1LimitTest, AnInsertionIsCutBeforeAPairItsLimitWouldSplitInOneChange)
   };
   for (const Case& c : cases) {
     Start(c.before, c.start, c.end);
-    switch (c.way) {
-      case Way::Paste:
-        PutOnClipboard(c.inserted);
-        SendMessageW(Box(1), WM_PASTE, 0, 0);
-        break;
-      case Way::ShiftInsert:
-        PutOnClipboard(c.inserted);
-        PressShiftInsert(Box(1));
-        break;
-      case Way::ReplaceSelection:
-        SendMessageW(Box(1), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(c.inserted.c_str()));
-        break;
-    }
+    Insert(c.way, c.inserted);
     EXPECT_EQ(abc.Text(Box::Text1), c.after) << c.name;
     if (c.after == c.before) {
       EXPECT_EQ(text1_changes, 0) << c.name;
@@ -351,7 +361,6 @@ TEST_F(Text1LimitTest, AnInsertionIsCutBeforeAPairItsLimitWouldSplitInOneChange)
 // the rest in one change, and where nothing is left the text and the
 // selection stay.
 TEST_F(Text1LimitTest, ALoneHalfIsLeftOutOfWhatGoesIn) {
-  enum class Way { Paste, ShiftInsert, ReplaceSelection, MiddleClick };
   struct Case {
     const char* name;
     std::u16string before;
@@ -376,22 +385,7 @@ TEST_F(Text1LimitTest, ALoneHalfIsLeftOutOfWhatGoesIn) {
                                                       : way == Way::ReplaceSelection  ? ", EM_REPLACESEL"
                                                                                       : ", a middle click");
       Start(c.before, c.start, c.end);
-      PutOnClipboard(c.inserted);
-      switch (way) {
-        case Way::Paste:
-          SendMessageW(Box(1), WM_PASTE, 0, 0);
-          break;
-        case Way::ShiftInsert:
-          PressShiftInsert(Box(1));
-          break;
-        case Way::ReplaceSelection:
-          SendMessageW(Box(1), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(c.inserted.c_str()));
-          break;
-        case Way::MiddleClick:
-          SendMessageW(Box(1), WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(200, 10));
-          SendMessageW(Box(1), WM_MBUTTONUP, 0, MAKELPARAM(200, 10));
-          break;
-      }
+      Insert(way, c.inserted);
       PumpMessages(20);
       EXPECT_EQ(tavrel::testing::DescribedUnits(abc.Text(Box::Text1)), tavrel::testing::DescribedUnits(c.after))
           << name;
