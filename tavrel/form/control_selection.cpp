@@ -4,12 +4,6 @@
 
 namespace tavrel::form {
 
-void PrintTo(const UnitSpan& span, std::ostream* out) { *out << "units " << span.start << " to " << span.end; }
-
-void PrintTo(const Selection& selection, std::ostream* out) {
-  *out << "anchor " << selection.anchor << ", caret " << selection.caret;
-}
-
 Selection SelectionMade(Selection known, UnitSpan made, SelectionStep step) {
   if (made.Collapsed()) return {made.start, made.start};
   switch (step) {

@@ -8,7 +8,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <ostream>
 
 namespace tavrel::form {
 
@@ -26,9 +25,6 @@ struct Selection {
   UnitSpan Span() const { return anchor <= caret ? UnitSpan{anchor, caret} : UnitSpan{caret, anchor}; }
   friend bool operator==(const Selection&, const Selection&) = default;
 };
-
-void PrintTo(const UnitSpan& span, std::ostream* out);
-void PrintTo(const Selection& selection, std::ostream* out);
 
 // What a message does to the selection, as the control handles it.
 enum class SelectionStep {
@@ -50,8 +46,9 @@ Selection SelectionMade(Selection known, UnitSpan made, SelectionStep step);
 
 // The selection that EM_SETSEL asks for, with its arguments as signed
 // values, in a text of that length: the anchor at the start and the caret at
-// the end, a negative end or one past the text at the end of the text; a
-// negative start keeps no selection, and leaves the caret where it was.
+// the end, where a negative end and any place past the text stand for the
+// end of the text; a negative start keeps no selection, and leaves the caret
+// where it was.
 Selection SelectionAskedFor(std::intptr_t start, std::intptr_t end, Selection known, std::size_t length);
 
 }  // namespace tavrel::form

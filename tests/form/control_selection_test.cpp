@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/form/selection_printers.h"
+
 namespace tavrel::form {
 namespace {
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/form/selection_printers.h"
+
 namespace tavrel::form {
 namespace {
 
