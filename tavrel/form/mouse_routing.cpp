@@ -1,6 +1,5 @@
 #include "tavrel/form/mouse_routing.h"
 
-
 #include "tavrel/form/form_abc.h"
 
 namespace tavrel::form {
@@ -41,8 +40,11 @@ Pointer MouseRouter::PointerAt(PixelPoint point) const {
 }
 
 void MouseRouter::Press(MouseButton button, PixelPoint point) {
-  if (held_ == 0) pressed_on_ = TargetAt(point);
+  const bool further = held_ != 0;
   held_ |= BitOf(button);
+  if (further) return;
+  pressed_on_ = TargetAt(point);
+  pressed_with_ = button;
   const MouseTarget target = pressed_on_;
   // The handlers may move, minimize or unload the window: nothing of the
   // router is used after them.
@@ -68,9 +70,12 @@ void MouseRouter::Move(PixelPoint point) {
 
 void MouseRouter::Release(MouseButton button, PixelPoint point) {
   // A release without its press here (the press fell outside the window, or
-  // the system took the mouse meanwhile) belongs to no control.
+  // the system took the mouse meanwhile) belongs to no control, and so does
+  // a further button's.
   if ((held_ & BitOf(button)) == 0) return;
   held_ &= ~BitOf(button);
+  if (pressed_with_ != button) return;
+  pressed_with_.reset();
   const MouseTarget target = pressed_on_;
   const bool clicked = button == MouseButton::Left && TargetAt(point) == target;
   if (Is(target, Image::Image2)) {
@@ -82,6 +87,9 @@ void MouseRouter::Release(MouseButton button, PixelPoint point) {
   }
 }
 
-void MouseRouter::CaptureLost() { held_ = 0; }
+void MouseRouter::CaptureLost() {
+  held_ = 0;
+  pressed_with_.reset();
+}
 
 }  // namespace tavrel::form

@@ -6,7 +6,11 @@
 // - Among overlapping visible images the upper one gets the mouse.
 // - A button release belongs to the control that got the press, wherever the
 //   pointer is then; while a button is held, moves belong to it as well.
+// - A press of a further button while one is held belongs to no control, and
+//   so does its release: the control has had its press already.
 #pragma once
+
+#include <optional>
 
 #include "tavrel/form/window_layout.h"
 #include "tavrel/form/window_design.h"
@@ -51,6 +55,8 @@ class MouseRouter {
   WindowToolkit& form_;
   const WindowLayout& layout_;
   MouseTarget pressed_on_;
+  // The button whose press chose pressed_on_, until its release.
+  std::optional<MouseButton> pressed_with_;
   unsigned held_ = 0;
 };
 

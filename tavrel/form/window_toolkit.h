@@ -44,6 +44,8 @@ class WindowToolkit {
   virtual bool IsImageVisible(Image image) const = 0;
   virtual void SetImageVisible(Image image, bool visible) = 0;
 
+  // Sets the window's state to minimized; a window minimized already stays
+  // as it is.
   virtual void Minimize() = 0;
   virtual void Unload() = 0;
 

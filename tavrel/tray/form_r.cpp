@@ -26,6 +26,8 @@ bool FormR::AddTrayIcon(TrayForm& form) {
   data_.hIcon = form.IconHandle();
   data_.uCallbackMessage = kTrayCallbackMessage;
   data_.uFlags = kNifMessage | kNifIcon;
+  // The size once more, last before the add, in the order the record has
+  // always been filled in; the same value as above.
   data_.cbSize = static_cast<std::uint32_t>(layout_.size);
   if (Notify(kNimAdd)) return true;
   Unhook();

@@ -299,7 +299,11 @@ void AbcWindow::SetImageVisible(Image image, bool visible) {
   InvalidateRect(window_, &area, FALSE);
 }
 
-void AbcWindow::Minimize() { ShowWindow(window_, SW_MINIMIZE); }
+// A window that is minimized already stays as it is: minimizing it again
+// would show it, where it lies hidden behind its tray icon.
+void AbcWindow::Minimize() {
+  if (!IsIconic(window_)) ShowWindow(window_, SW_MINIMIZE);
+}
 
 // ---- the window as the tray icon sees it
 
@@ -317,7 +321,12 @@ void AbcWindow::Show() {
   SetForegroundWindow(window_);
 }
 
-void AbcWindow::Hide() { ShowWindow(window_, SW_HIDE); }
+// A hidden window lets go of the mouse it took at a press: the button's
+// release comes wherever the pointer is then, and no longer to the window.
+void AbcWindow::Hide() {
+  if (holds_mouse_) ReleaseCapture();
+  ShowWindow(window_, SW_HIDE);
+}
 
 void AbcWindow::Unload() { DestroyWindow(window_); }
 
@@ -404,8 +413,9 @@ void AbcWindow::Paint() {
 
 namespace {
 
-// Whether a mouse message's wParam says the button is held.
-bool IsHeld(form::MouseButton button, WPARAM buttons) {
+// Whether a mouse message's wParam, the state of its buttons and keys, says
+// that the button is down.
+bool IsDownIn(WPARAM buttons, form::MouseButton button) {
   switch (button) {
     case form::MouseButton::Left:
       return (buttons & MK_LBUTTON) != 0;
@@ -430,8 +440,6 @@ void AbcWindow::OnPress(form::MouseButton button, LPARAM position) {
     holds_mouse_ = true;
   }
   mouse_.Press(button, PointOf(position));
-  // The press may have moved, minimized or unloaded the window.
-  if (window_ != nullptr && !mouse_.ButtonsHeld() && holds_mouse_) ReleaseCapture();
 }
 
 void AbcWindow::OnRelease(form::MouseButton button, LPARAM position) {
@@ -446,7 +454,7 @@ void AbcWindow::OnRelease(form::MouseButton button, LPARAM position) {
 // window does not follow a pointer whose button is no longer held.
 void AbcWindow::OnMouseMove(WPARAM buttons, LPARAM position) {
   const std::optional<form::MouseButton> dragging = drag_.Button();
-  if (dragging && !IsHeld(*dragging, buttons)) {
+  if (dragging && !IsDownIn(buttons, *dragging)) {
     OnRelease(*dragging, position);
     if (window_ == nullptr) return;
   }

@@ -22,7 +22,8 @@ using form::Selection;
 using form::SelectionStep;
 using form::UnitSpan;
 
-bool IsHeld(int key) { return GetKeyState(key) < 0; }
+// Whether the key is down, as the keyboard stood at the message in hand.
+bool IsKeyDown(int key) { return GetKeyState(key) < 0; }
 
 // The way a caret key sends the caret; nothing for any other key.
 std::optional<Heading> HeadingOfCaretKey(WPARAM key) {
@@ -47,7 +48,7 @@ std::optional<Heading> HeadingOfCaretKey(WPARAM key) {
 SelectionStep StepOf(HWND box, UINT message, WPARAM wparam) {
   switch (message) {
     case WM_KEYDOWN:
-      return HeadingOfCaretKey(wparam) && IsHeld(VK_SHIFT) ? SelectionStep::kCaretMoves : SelectionStep::kOther;
+      return HeadingOfCaretKey(wparam) && IsKeyDown(VK_SHIFT) ? SelectionStep::kCaretMoves : SelectionStep::kOther;
     case WM_LBUTTONDOWN:
       return (wparam & MK_SHIFT) != 0 ? SelectionStep::kCaretMoves : SelectionStep::kOther;
     case WM_LBUTTONDBLCLK:
@@ -154,12 +155,12 @@ LRESULT WholeCharacterBox::CallKeepingTheSelectionWhole(UINT message, WPARAM wpa
 // Backspace takes nothing, beside a pair as beside any other character.
 LRESULT WholeCharacterBox::CallDeletingWholeCharacters(UINT message, WPARAM wparam, LPARAM lparam) {
   if (!typed_into_) return Control(message, wparam, lparam);
-  const bool backspace = message == WM_CHAR && wparam == VK_BACK && !IsHeld(VK_CONTROL);
-  const bool del = message == WM_KEYDOWN && wparam == VK_DELETE && !IsHeld(VK_CONTROL);
+  const bool backspace = message == WM_CHAR && wparam == VK_BACK && !IsKeyDown(VK_CONTROL);
+  const bool del = message == WM_KEYDOWN && wparam == VK_DELETE && !IsKeyDown(VK_CONTROL);
   if (!backspace && !del) return CallInsertingWholeCharacters(message, wparam, lparam);
   const UnitSpan selection = ControlSelection();
   if (!selection.Collapsed()) return Control(message, wparam, lparam);
-  const bool backwards = backspace || IsHeld(VK_SHIFT);
+  const bool backwards = backspace || IsKeyDown(VK_SHIFT);
   const std::u16string text = TextOf(box_);
   const UnitSpan character = backwards ? form::CharacterBefore(text, selection.start)
                                        : form::CharacterAfter(text, selection.start);

@@ -107,6 +107,18 @@ class Routed : public ::testing::Test {
     }
   }
 
+  // Each case from its own start, with no button held.
+  void ExpectLooksAndActions(const std::vector<LookCase>& cases) {
+    for (const LookCase& c : cases) {
+      form.SetVisible(c.start);
+      form.Forget();
+      router.CaptureLost();
+      Run(c.events);
+      EXPECT_EQ(form.VisibleImages(), c.visible_after) << c.name;
+      EXPECT_EQ(form.Actions(), c.actions) << c.name;
+    }
+  }
+
   RecordingForm form;
   WindowLayout layout{kDesignDotsPerInch};
   MouseRouter router{form, layout};
@@ -187,14 +199,7 @@ TEST_F(Routed, ButtonLooksFollowTheMouse) {
        "Image2 Image3 Image4",
        {}},
   };
-  for (const LookCase& c : cases) {
-    form.SetVisible(c.start);
-    form.Forget();
-    router.CaptureLost();
-    Run(c.events);
-    EXPECT_EQ(form.VisibleImages(), c.visible_after) << c.name;
-    EXPECT_EQ(form.Actions(), c.actions) << c.name;
-  }
+  ExpectLooksAndActions(cases);
 }
 
 struct PressCase {
@@ -226,6 +231,77 @@ TEST_F(Routed, PressesOnTheBackgroundMoveTheWindowAndTheLinkOpensOnAClick) {
     Run(c.events);
     EXPECT_EQ(form.Actions(), c.actions) << c.name;
   }
+}
+
+// A further button pressed while one is held belongs to no control, and so
+// does its release: the press that chose the control has run its handler, and
+// its own release runs the control's once.
+TEST_F(Routed, AFurtherButtonWhileOneIsHeldBelongsToNoControl) {
+  constexpr MouseButton kLeft = MouseButton::Left, kRight = MouseButton::Right, kMiddle = MouseButton::Middle;
+  const std::vector<LookCase> cases = {
+      {"minimize: a second press does not minimize again",
+       {Image1, Image5},
+       {PressAt(kMinimize, kMiddle), PressAt(kMinimize, kRight), ReleaseAt(kOutside, kRight),
+        ReleaseAt(kOutside, kMiddle)},
+       "Image1 Image5 Image6",
+       {"Minimize"}},
+      {"minimize: every pair of buttons, the first released first",
+       {Image1, Image5},
+       {PressAt(kMinimize, kLeft), PressAt(kMinimize, kMiddle), ReleaseAt(kOutside, kLeft),
+        ReleaseAt(kOutside, kMiddle)},
+       "Image1 Image5 Image6",
+       {"Minimize"}},
+      {"close: the second button's release does not close",
+       {Image2, Image4},
+       {PressAt(kClose, kRight), PressAt(kClose, kLeft), ReleaseAt(kClose, kLeft)},
+       "Image2 Image3 Image4",
+       {}},
+      {"close: the first button's release closes, after the second's",
+       {Image2, Image4},
+       {PressAt(kClose, kRight), PressAt(kClose, kLeft), ReleaseAt(kClose, kLeft), ReleaseAt(kOutside, kRight)},
+       "Image1 Image4",
+       {"Unload"}},
+      {"close: the first button pressed again while the second is held does nothing more",
+       {Image2, Image4},
+       {PressAt(kClose, kLeft), PressAt(kClose, kRight), ReleaseAt(kClose, kLeft), PressAt(kClose, kLeft),
+        ReleaseAt(kClose, kLeft), ReleaseAt(kClose, kRight)},
+       "Image1 Image4",
+       {"Unload"}},
+      {"background: a second press begins no second move",
+       {Image1, Image4},
+       {PressAt(kOnBackground, kRight), PressAt(kOnBackground, kLeft), PressAt(kOnBackground, kMiddle)},
+       "Image1 Image4",
+       {"MoveWhileHeld Right"}},
+      {"a second press on the background takes nothing over from a held image",
+       {Image2, Image4},
+       {PressAt(kClose, kMiddle), MoveTo(kOnBackground), PressAt(kOnBackground, kLeft)},
+       "Image2 Image3 Image4",
+       {}},
+      {"link: a left click while the right is held is no click",
+       {Image1, Image4},
+       {PressAt(kOnLabel4, kRight), PressAt(kOnLabel4, kLeft), ReleaseAt(kOnLabel4, kLeft),
+        ReleaseAt(kOnLabel4, kRight)},
+       "Image1 Image4",
+       {}},
+      {"link: a left click stays one with a right click inside it",
+       {Image1, Image4},
+       {PressAt(kOnLabel4, kLeft), PressAt(kOnLabel4, kRight), ReleaseAt(kOnLabel4, kRight),
+        ReleaseAt(kOnLabel4, kLeft)},
+       "Image1 Image4",
+       {"OpenHomePage"}},
+      {"once every button is up, the next press is a first one again",
+       {Image1, Image5},
+       {PressAt(kOnLabel1, kLeft), PressAt(kMinimize, kRight), ReleaseAt(kMinimize, kLeft),
+        ReleaseAt(kMinimize, kRight), PressAt(kMinimize, kRight)},
+       "Image1 Image5 Image6",
+       {"Minimize"}},
+      {"after the mouse was taken away, a press is a first one",
+       {Image1, Image5},
+       {PressAt(kOnLabel1, kLeft), LoseCapture(), PressAt(kMinimize, kRight)},
+       "Image1 Image5 Image6",
+       {"Minimize"}},
+  };
+  ExpectLooksAndActions(cases);
 }
 
 TEST_F(Routed, TheUpperVisibleImageGetsTheMouse) {

@@ -16,6 +16,7 @@
 #include "lookup/surrogates.h"
 #include "tests/support/half_characters.h"
 #include "tests/tavrel/tavrel_process.h"
+#include "tests/tavrel/window_places.h"
 
 namespace tavrel::form::testing {
 namespace {
@@ -27,7 +28,6 @@ using tavrel::testing::HoldsHalfCharacter;
 std::string Shown(const std::wstring& text) { return '"' + DescribedUnits(text) + '"'; }
 
 const std::wstring kPair = L"\U00020000";  // one character of two units
-constexpr POINT kInText1{180, 73};
 constexpr int kText1Middle = 73;
 
 // Puts the keyboard's focus into Text1 with a real click, unless it is there.

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <thread>
 
+#include "tests/tavrel/window_places.h"
+
 namespace tavrel::form::testing {
 namespace {
 
@@ -247,6 +249,20 @@ std::wstring TavrelProcess::ShownTooltip() const {
   return tips.empty() ? std::wstring() : WindowText(tips.front());
 }
 
+
+// Once the letters have come, every move before them has been seen.
+void ExpectTheWindowLetGo(const TavrelProcess& tavrel, const std::string& what, POINT left_at) {
+  tavrel.MoveMouseTo(-30, 120);
+  tavrel.MoveMouseBy(360, 0);
+  tavrel.ClickAt(kInText1.x, kInText1.y);
+  RunUnix("xdotool type --delay 60 zz");
+  EXPECT_TRUE(WaitUntil([&] { return tavrel.Text(1) == L"zz"; }, 3000))
+      << what << ", then the pointer across the window, a click into Text1 and zz typed: Text1 holds '"
+      << Ansi(tavrel.Text(1)) << "'";
+  const POINT now = tavrel.Origin();
+  EXPECT_EQ(now.x, left_at.x) << what << ": the window followed the pointer after the drag";
+  EXPECT_EQ(now.y, left_at.y) << what << ": the window followed the pointer after the drag";
+}
 
 void PutOnClipboard(const std::wstring& unicode, UINT extra_format) {
   ASSERT_TRUE(WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000));

@@ -119,6 +119,13 @@ using win32_testing::SeenMessageBox;
 // boxes; closes every no-code box that comes, and returns their texts.
 std::vector<std::wstring> SetText1ClosingMessages(TavrelProcess& tavrel, const std::wstring& text);
 
+// Once a drag has ended, the window has let go of the mouse: the pointer
+// moves on across the window with no button held, a click into Text1 and
+// typing there reach Text1, and the window stays where the drag left it, its
+// top-left corner at left_at. Text1 is empty before. `what` names the case in
+// the failures.
+void ExpectTheWindowLetGo(const TavrelProcess& tavrel, const std::string& what, POINT left_at);
+
 // Clipboard helpers of the test process itself.
 void PutOnClipboard(const std::wstring& unicode, UINT extra_format = 0);
 bool ReadUnicodeClipboard(std::wstring& text);

@@ -13,19 +13,12 @@
 #include "tests/support/half_characters.h"
 #include "tests/tavrel/caption_pixels.h"
 #include "tests/tavrel/tavrel_process.h"
+#include "tests/tavrel/window_places.h"
 
 namespace tavrel::form::testing {
 namespace {
 
 using tavrel::testing::HoldsHalfCharacter;
-
-constexpr POINT kOnBackground{150, 36};
-constexpr POINT kOnLine1{150, 56};
-constexpr POINT kOnLabel1{50, 72};
-constexpr POINT kOnLabel3{45, 13};
-constexpr POINT kOnLabel4{96, 187};
-constexpr POINT kOnClose{283, 19};
-constexpr POINT kOnMinimize{263, 19};
 
 TEST(TavrelWindow, IsTheBorderlessDesignedWindowAndLooksUpEveryChange) {
   TavrelProcess tavrel;
@@ -286,23 +279,6 @@ TEST(TavrelWindow, ShowsTheNoCodeMessagesOneAfterAnotherWhileTheBoxesKeepTheirLi
   EXPECT_TRUE(tavrel.MessageBoxes().empty());
   EXPECT_EQ(tavrel.Text(2), L"a");
   EXPECT_EQ(tavrel.Text(3), L"， a ，");
-}
-
-// Once a drag has ended, the window has let go of the mouse: the pointer
-// moves on across the window with no button held, a click into Text1 and
-// typing there reach Text1, and the window stays where the drag left it.
-// Once the letters have come, every move before them has been seen.
-void ExpectTheWindowLetGo(const TavrelProcess& tavrel, const std::string& what, POINT left_at) {
-  tavrel.MoveMouseTo(-30, 120);
-  tavrel.MoveMouseBy(360, 0);
-  tavrel.ClickAt(180, 73);
-  RunUnix("xdotool type --delay 60 zz");
-  EXPECT_TRUE(WaitUntil([&] { return tavrel.Text(1) == L"zz"; }, 3000))
-      << what << ", then the pointer across the window, a click into Text1 and zz typed: Text1 holds '"
-      << Ansi(tavrel.Text(1)) << "'";
-  const POINT now = tavrel.Origin();
-  EXPECT_EQ(now.x, left_at.x) << what << ": the window followed the pointer after the drag";
-  EXPECT_EQ(now.y, left_at.y) << what << ": the window followed the pointer after the drag";
 }
 
 // The right and the middle button drag the window by its background as the

@@ -34,6 +34,16 @@ LOGFONTW FontOf(HWND box) {
   return font;
 }
 
+// Pumps this thread's messages for a while, so that posted ones arrive.
+void PumpMessages(DWORD milliseconds) {
+  const DWORD end = GetTickCount() + milliseconds;
+  MSG message{};
+  while (GetTickCount() < end) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    Sleep(10);
+  }
+}
+
 class AbcWindowTest : public ::testing::Test {
  protected:
   AbcWindowTest()
@@ -44,6 +54,21 @@ class AbcWindowTest : public ::testing::Test {
   }
 
   HWND Box(int number) const { return GetDlgItem(abc.Handle(), 100 + number); }
+
+  // Posts a mouse message as the system posts it, with the pointer where the
+  // message says (client pixels), and lets the window handle it.
+  void PostAt(UINT message, WPARAM buttons, POINT p) {
+    RECT frame{};
+    GetWindowRect(abc.Handle(), &frame);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (cursor.x != frame.left + p.x || cursor.y != frame.top + p.y) {
+      SetCursorPos(frame.left + p.x, frame.top + p.y);
+      PumpMessages(200);  // the system's own move to the new place comes first
+    }
+    PostMessageW(abc.Handle(), message, buttons, MAKELPARAM(p.x, p.y));
+    PumpMessages(50);
+  }
 
   FixedCp936 code_page;
   tavrel::testing::RecordingPresenter no_code;
@@ -129,16 +154,6 @@ TEST_F(AbcWindowTest, ItsWindowProcedureCanBeHookedAndChained) {
   EXPECT_EQ(abc.Text(Box::Text2), u"nt");
 }
 
-// Pumps this thread's messages for a while, so that posted ones arrive.
-void PumpMessages(DWORD milliseconds) {
-  const DWORD end = GetTickCount() + milliseconds;
-  MSG message{};
-  while (GetTickCount() < end) {
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-    Sleep(10);
-  }
-}
-
 TEST_F(AbcWindowTest, MinimizedItIsHookedByTheTrayAndARestoreUnhooksIt) {
   abc.Load();
   abc.ShowFirstTime(SW_SHOWNORMAL);
@@ -161,6 +176,56 @@ TEST_F(AbcWindowTest, MinimizedItIsHookedByTheTrayAndARestoreUnhooksIt) {
   EXPECT_EQ(abc.Text(Box::Text2), u"oi");
 }
 
+// Minimized, the window lies hidden behind its icon: minimizing it once more
+// changes nothing, where it would show the window, minimized, beside its
+// icon.
+TEST_F(AbcWindowTest, MinimizingItAgainLeavesItHiddenBehindItsIcon) {
+  abc.Load();
+  abc.ShowFirstTime(SW_SHOWNORMAL);
+  abc.Minimize();
+  ASSERT_FALSE(IsWindowVisible(abc.Handle()));
+  abc.Minimize();
+  PumpMessages(200);
+  EXPECT_FALSE(IsWindowVisible(abc.Handle()));
+  EXPECT_TRUE(IsIconic(abc.Handle()));
+  SendMessageW(abc.Handle(), 0x7E9, 0, WM_LBUTTONUP);
+  EXPECT_TRUE(IsWindowVisible(abc.Handle()));
+  EXPECT_FALSE(IsIconic(abc.Handle()));
+}
+
+// The press on the minimize button hides the window while the button is
+// held: the hidden window lets go of the mouse it took, so the release and
+// any other button's press and release go wherever the pointer is, and none
+// of them brings the window back.
+TEST_F(AbcWindowTest, APressThatHidesTheWindowLetsGoOfTheMouse) {
+  abc.Load();
+  abc.ShowFirstTime(SW_SHOWNORMAL);
+  const POINT on_background{150, 36}, on_minimize{263, 19};
+  struct Case {
+    const char* button;
+    UINT press, release;
+    WPARAM held;
+  };
+  for (const Case& c : {Case{"left", WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON},
+                        Case{"middle", WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON},
+                        Case{"right", WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON}}) {
+    PostAt(WM_MOUSEMOVE, 0, on_background);
+    PostAt(WM_MOUSEMOVE, 0, on_minimize);  // the hover look, from which the button acts
+    PostAt(c.press, c.held, on_minimize);
+    ASSERT_FALSE(IsWindowVisible(abc.Handle())) << c.button << ": hidden on the press";
+    EXPECT_EQ(GetCapture(), nullptr) << c.button << ": the hidden window holds the mouse";
+    // What would still reach a window that held the mouse.
+    PostMessageW(abc.Handle(), WM_RBUTTONDOWN, c.held | MK_RBUTTON, MAKELPARAM(on_minimize.x, on_minimize.y));
+    PostMessageW(abc.Handle(), c.release, MK_RBUTTON, MAKELPARAM(on_minimize.x, on_minimize.y));
+    PostMessageW(abc.Handle(), WM_RBUTTONUP, 0, MAKELPARAM(on_minimize.x, on_minimize.y));
+    PumpMessages(200);
+    EXPECT_FALSE(IsWindowVisible(abc.Handle())) << c.button;
+    EXPECT_TRUE(IsIconic(abc.Handle())) << c.button;
+    SendMessageW(abc.Handle(), 0x7E9, 0, WM_LBUTTONUP);
+    ASSERT_TRUE(IsWindowVisible(abc.Handle())) << c.button;
+  }
+}
+
 // ---- the window's own drag
 
 // A drag of the right or middle button ends when a move says that button is
@@ -181,24 +246,14 @@ TEST_F(AbcWindowTest, AMoveWithoutTheDragsButtonEndsTheDragAndLetsGoOfTheMouse) 
        {Case{"middle", WM_MBUTTONDOWN, MK_MBUTTON}, Case{"right", WM_RBUTTONDOWN, MK_RBUTTON}}) {
     RECT frame{};
     GetWindowRect(window, &frame);
-    const auto post_at = [&](UINT message, WPARAM buttons, POINT p) {
-      POINT cursor{};
-      GetCursorPos(&cursor);
-      if (cursor.x != frame.left + p.x || cursor.y != frame.top + p.y) {
-        SetCursorPos(frame.left + p.x, frame.top + p.y);
-        PumpMessages(200);  // the system's own move to the new place comes first
-      }
-      PostMessageW(window, message, buttons, MAKELPARAM(p.x, p.y));
-      PumpMessages(50);
-    };
-    post_at(c.press, c.held, on_background);
+    PostAt(c.press, c.held, on_background);
     ASSERT_EQ(GetCapture(), window) << c.button << ": the press takes the mouse";
-    post_at(WM_MOUSEMOVE, c.held, on_background);
+    PostAt(WM_MOUSEMOVE, c.held, on_background);
     EXPECT_EQ(GetCapture(), window) << c.button << ": a move with the button held keeps the drag";
 
-    post_at(WM_MOUSEMOVE, 0, on_background);
+    PostAt(WM_MOUSEMOVE, 0, on_background);
     EXPECT_EQ(GetCapture(), nullptr) << c.button << ": a move without the button lets go of the mouse";
-    post_at(WM_MOUSEMOVE, c.held, {on_background.x + 40, on_background.y + 25});
+    PostAt(WM_MOUSEMOVE, c.held, {on_background.x + 40, on_background.y + 25});
     RECT after{};
     GetWindowRect(window, &after);
     EXPECT_EQ(after.left, frame.left) << c.button << ": the window followed the pointer after the drag ended";
