@@ -181,6 +181,15 @@ POINT TavrelProcess::Origin() const {
   return {frame.left, frame.top};
 }
 
+bool TavrelProcess::ReachesOrigin(POINT origin, DWORD wait_milliseconds) const {
+  return WaitUntil(
+      [&] {
+        const POINT now = Origin();
+        return now.x == origin.x && now.y == origin.y;
+      },
+      wait_milliseconds);
+}
+
 void TavrelProcess::MoveMouseTo(int x, int y) const {
   const POINT origin = Origin();
   MoveMouseOnScreen(origin.x + x, origin.y + y);

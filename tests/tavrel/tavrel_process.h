@@ -80,6 +80,9 @@ class TavrelProcess {
 
   // The window's top-left corner on the screen.
   POINT Origin() const;
+  // Whether the window's top-left corner comes to that point of the screen
+  // within the time, as a drag that ends there leaves it.
+  bool ReachesOrigin(POINT origin, DWORD wait_milliseconds = 3000) const;
 
   // The real mouse, at a point of the window (client pixels).
   void MoveMouseTo(int x, int y) const;

@@ -111,12 +111,7 @@ TEST(TavrelTray, ASecondButtonWhileTheMinimizeButtonIsHeldLeavesTheWindowInTheTr
     tavrel.MoveMouseBy(40, 25);
     tavrel.ReleaseMouse(kLeft);
     const POINT dragged_to{before.x + 40, before.y + 25};
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-          const POINT now = tavrel.Origin();
-          return now.x == dragged_to.x && now.y == dragged_to.y;
-        },
-        3000))
+    EXPECT_TRUE(tavrel.ReachesOrigin(dragged_to))
         << "dragged by the background: moved by " << tavrel.Origin().x - before.x << ", "
         << tavrel.Origin().y - before.y;
     ExpectTheWindowLetGo(tavrel, what, dragged_to);

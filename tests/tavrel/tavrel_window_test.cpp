@@ -301,12 +301,7 @@ TEST(TavrelWindow, TheRightAndMiddleButtonsLetGoOfTheWindowOnTheirRelease) {
     tavrel.PressMouse(c.button);
     if (c.drag.x != 0 || c.drag.y != 0) tavrel.MoveMouseBy(c.drag.x, c.drag.y);
     tavrel.ReleaseMouse(c.button);
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-          const POINT after = tavrel.Origin();
-          return after.x - before.x == c.drag.x && after.y - before.y == c.drag.y;
-        },
-        3000))
+    EXPECT_TRUE(tavrel.ReachesOrigin({before.x + c.drag.x, before.y + c.drag.y}))
         << c.what << ": moved by " << tavrel.Origin().x - before.x << ", " << tavrel.Origin().y - before.y
         << ", not " << c.drag.x << ", " << c.drag.y;
     ExpectTheWindowLetGo(tavrel, c.what, {before.x + c.drag.x, before.y + c.drag.y});
@@ -390,12 +385,7 @@ TEST(TavrelWindow, ADragBelongsToTheButtonThatBeganItWhateverOtherButtonsDo) {
       }
     }
     const POINT left_at{before.x + c.followed.x, before.y + c.followed.y};
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-          const POINT after = tavrel.Origin();
-          return after.x == left_at.x && after.y == left_at.y;
-        },
-        3000))
+    EXPECT_TRUE(tavrel.ReachesOrigin(left_at))
         << c.what << ": moved by " << tavrel.Origin().x - before.x << ", " << tavrel.Origin().y - before.y
         << ", not " << c.followed.x << ", " << c.followed.y;
     ExpectTheWindowLetGo(tavrel, c.what, left_at);
@@ -422,12 +412,7 @@ TEST(TavrelWindow, TheRealMouseDragsCopiesOpensTheLinkMinimizesAndCloses) {
     MoveMouseOnScreen(before.x + c.from.x + 40, before.y + c.from.y + 25);
     tavrel.ReleaseMouse(1);
     if (c.moves) {
-      EXPECT_TRUE(WaitUntil(
-          [&] {
-            const POINT after = tavrel.Origin();
-            return after.x - before.x == 40 && after.y - before.y == 25;
-          },
-          3000))
+      EXPECT_TRUE(tavrel.ReachesOrigin({before.x + 40, before.y + 25}))
           << c.where << ": moved by " << tavrel.Origin().x - before.x << ", " << tavrel.Origin().y - before.y;
     } else {
       Sleep(300);

@@ -1,5 +1,5 @@
 // Places in Tavrel's window at 96 dots per inch, in its client pixels, where
-// a test points the real mouse.
+// the tests point the mouse.
 #pragma once
 
 #include <windows.h>

@@ -21,12 +21,15 @@
 #include "tavrel/win32/tray_shell.h"
 #include "tests/support/half_characters.h"
 #include "tests/support/lookup_fakes.h"
+#include "tests/tavrel/window_places.h"
 
 namespace tavrel::win32 {
 namespace {
 
 using tavrel::testing::HoldsHalfCharacter;
 using form::Box;
+using form::testing::kOnBackground;
+using form::testing::kOnMinimize;
 
 LOGFONTW FontOf(HWND box) {
   LOGFONTW font{};
@@ -200,7 +203,6 @@ TEST_F(AbcWindowTest, MinimizingItAgainLeavesItHiddenBehindItsIcon) {
 TEST_F(AbcWindowTest, APressThatHidesTheWindowLetsGoOfTheMouse) {
   abc.Load();
   abc.ShowFirstTime(SW_SHOWNORMAL);
-  const POINT on_background{150, 36}, on_minimize{263, 19};
   struct Case {
     const char* button;
     UINT press, release;
@@ -209,15 +211,15 @@ TEST_F(AbcWindowTest, APressThatHidesTheWindowLetsGoOfTheMouse) {
   for (const Case& c : {Case{"left", WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON},
                         Case{"middle", WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON},
                         Case{"right", WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON}}) {
-    PostAt(WM_MOUSEMOVE, 0, on_background);
-    PostAt(WM_MOUSEMOVE, 0, on_minimize);  // the hover look, from which the button acts
-    PostAt(c.press, c.held, on_minimize);
+    PostAt(WM_MOUSEMOVE, 0, kOnBackground);
+    PostAt(WM_MOUSEMOVE, 0, kOnMinimize);  // the hover look, from which the button acts
+    PostAt(c.press, c.held, kOnMinimize);
     ASSERT_FALSE(IsWindowVisible(abc.Handle())) << c.button << ": hidden on the press";
     EXPECT_EQ(GetCapture(), nullptr) << c.button << ": the hidden window holds the mouse";
     // What would still reach a window that held the mouse.
-    PostMessageW(abc.Handle(), WM_RBUTTONDOWN, c.held | MK_RBUTTON, MAKELPARAM(on_minimize.x, on_minimize.y));
-    PostMessageW(abc.Handle(), c.release, MK_RBUTTON, MAKELPARAM(on_minimize.x, on_minimize.y));
-    PostMessageW(abc.Handle(), WM_RBUTTONUP, 0, MAKELPARAM(on_minimize.x, on_minimize.y));
+    PostMessageW(abc.Handle(), WM_RBUTTONDOWN, c.held | MK_RBUTTON, MAKELPARAM(kOnMinimize.x, kOnMinimize.y));
+    PostMessageW(abc.Handle(), c.release, MK_RBUTTON, MAKELPARAM(kOnMinimize.x, kOnMinimize.y));
+    PostMessageW(abc.Handle(), WM_RBUTTONUP, 0, MAKELPARAM(kOnMinimize.x, kOnMinimize.y));
     PumpMessages(200);
     EXPECT_FALSE(IsWindowVisible(abc.Handle())) << c.button;
     EXPECT_TRUE(IsIconic(abc.Handle())) << c.button;
@@ -236,7 +238,6 @@ TEST_F(AbcWindowTest, AMoveWithoutTheDragsButtonEndsTheDragAndLetsGoOfTheMouse) 
   abc.Load();
   abc.ShowFirstTime(SW_SHOWNORMAL);
   HWND window = abc.Handle();
-  const POINT on_background{150, 36};
   struct Case {
     const char* button;
     UINT press;
@@ -246,14 +247,14 @@ TEST_F(AbcWindowTest, AMoveWithoutTheDragsButtonEndsTheDragAndLetsGoOfTheMouse) 
        {Case{"middle", WM_MBUTTONDOWN, MK_MBUTTON}, Case{"right", WM_RBUTTONDOWN, MK_RBUTTON}}) {
     RECT frame{};
     GetWindowRect(window, &frame);
-    PostAt(c.press, c.held, on_background);
+    PostAt(c.press, c.held, kOnBackground);
     ASSERT_EQ(GetCapture(), window) << c.button << ": the press takes the mouse";
-    PostAt(WM_MOUSEMOVE, c.held, on_background);
+    PostAt(WM_MOUSEMOVE, c.held, kOnBackground);
     EXPECT_EQ(GetCapture(), window) << c.button << ": a move with the button held keeps the drag";
 
-    PostAt(WM_MOUSEMOVE, 0, on_background);
+    PostAt(WM_MOUSEMOVE, 0, kOnBackground);
     EXPECT_EQ(GetCapture(), nullptr) << c.button << ": a move without the button lets go of the mouse";
-    PostAt(WM_MOUSEMOVE, c.held, {on_background.x + 40, on_background.y + 25});
+    PostAt(WM_MOUSEMOVE, c.held, {kOnBackground.x + 40, kOnBackground.y + 25});
     RECT after{};
     GetWindowRect(window, &after);
     EXPECT_EQ(after.left, frame.left) << c.button << ": the window followed the pointer after the drag ended";
